@@ -1,0 +1,46 @@
+#pragma once
+
+#include <exception>
+#include <string>
+
+namespace runtime {
+
+// The run-time errors the program can meet, numbered as users of such
+// desktop tools know them.
+enum class ErrorCode : int {
+    InvalidFloatingPointOperation = 5,
+    Overflow = 6,
+    OutOfMemory = 7,
+    DivisionByZero = 11,
+    TypeMismatch = 13,
+    InternalError = 51,
+    FieldAccessFailed = 440,
+};
+
+// The one error type of the program: raised where a run-time error arises,
+// never caught by the handlers, reported by deliverClick().
+class RuntimeError : public std::exception {
+public:
+    explicit RuntimeError(ErrorCode code, std::u16string detail = {});
+
+    ErrorCode code() const noexcept { return code_; }
+    int number() const noexcept { return static_cast<int>(code_); }
+    // What went wrong in this instance, e.g. "abc" is not a number; may be empty.
+    const std::u16string& detail() const noexcept { return detail_; }
+
+    // The text shown to the user: number, title and detail.
+    std::u16string report() const;
+
+    // The error's title, e.g. "Type mismatch".
+    const char* what() const noexcept override;
+
+private:
+    ErrorCode code_;
+    std::u16string detail_;
+};
+
+// Raises the run-time error for a floating-point status that shows an invalid
+// operation, a division by zero or an overflow (the <cfenv> FE_* flags).
+[[noreturn]] void raiseFloatingPointError(int raisedFlags);
+
+} // namespace runtime
