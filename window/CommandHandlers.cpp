@@ -1,0 +1,53 @@
+#include "CommandHandlers.h"
+
+#include "conversion/Conversion.h"
+#include "window/ControlNames.h"
+
+namespace window {
+
+namespace {
+
+using TextConversion = std::u16string (*)(std::u16string_view);
+
+void convertField(runtime::Runtime& host, std::string_view source, std::string_view target,
+                  TextConversion convert)
+{
+    const runtime::FieldText text = host.fieldText(source);
+    if (conversion::isEmptyText(text)) {
+        host.showMessage(emptyFieldMessage);
+        return;
+    }
+    host.setFieldText(target, convert(text));
+}
+
+} // namespace
+
+void cmdConvertEuroToPuntClick(runtime::Runtime& host)
+{
+    convertField(host, names::txtEuro, names::txtPunt, conversion::convertEuroToPunt);
+}
+
+void cmdConvertPuntToEuroClick(runtime::Runtime& host)
+{
+    convertField(host, names::txtPunt, names::txtEuro, conversion::convertPuntToEuro);
+}
+
+void cmdClearClick(runtime::Runtime& host)
+{
+    host.setFieldText(names::txtPunt, u"");
+    host.setFieldText(names::txtEuro, u"");
+}
+
+void cmdExitClick(runtime::Runtime& host)
+{
+    host.end();
+}
+
+const std::array<runtime::ClickBinding, 4> clickBindings{{
+    {names::cmdConvertEuroToPunt, cmdConvertEuroToPuntClick},
+    {names::cmdConvertPuntToEuro, cmdConvertPuntToEuroClick},
+    {names::cmdClear, cmdClearClick},
+    {names::cmdExit, cmdExitClick},
+}};
+
+} // namespace window
