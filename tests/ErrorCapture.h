@@ -1,0 +1,21 @@
+#pragma once
+
+#include "runtime/RuntimeError.h"
+
+// Runs an action and returns the number of the run-time error it raised, or
+// 0 when it raised none, so a data-driven test compares it like any column.
+template <typename Action>
+int raisedErrorNumber(Action&& action)
+{
+    try {
+        action();
+    } catch (const runtime::RuntimeError& error) {
+        return error.number();
+    }
+    return 0;
+}
+
+inline int numberOf(runtime::ErrorCode code)
+{
+    return static_cast<int>(code);
+}
