@@ -1,7 +1,7 @@
-#include <cstdio>
+#include "runtime/QtHost.h"
+#include "window/FrmEuro.h"
 
-int main()
+int main(int argc, char* argv[])
 {
-    std::puts("The window is not built yet; the conversions and commands are, see the tests.");
-    return 0;
+    return runtime::start(argc, argv, window::project);
 }

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QPushButton>
+
+namespace runtime {
+
+// A push button that Enter clicks while it has the focus, as Space does,
+// without being a default button: the window has none, and no button is
+// drawn as one.
+class CommandButton : public QPushButton {
+    Q_OBJECT
+
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+} // namespace runtime

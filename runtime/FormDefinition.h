@@ -1,0 +1,87 @@
+#pragma once
+
+// The stored definition of a window: its properties and its controls as
+// plain data, which the host turns into widgets.  Positions and sizes are in
+// twips, measured from the top-left corner of the client area.
+
+#include "runtime/Runtime.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+
+namespace runtime {
+
+using Twips = int;
+
+inline constexpr Twips twipsPerPixel = 15;
+
+// Logical pixels at 96 dots per inch.
+constexpr int twipsToPixels(Twips twips)
+{
+    return twips / twipsPerPixel;
+}
+
+struct Rgb {
+    std::uint8_t red = 0;
+    std::uint8_t green = 0;
+    std::uint8_t blue = 0;
+};
+
+enum class CharacterSet { Ansi };
+
+struct FontSpec {
+    std::string_view face;
+    double points = 0.0;
+    int weight = 400; // 400 normal, 700 bold
+    CharacterSet characterSet = CharacterSet::Ansi;
+};
+
+enum class ControlKind { PushButton, TextField, Label };
+
+enum class Sizing {
+    Stored,      // the stored width and height
+    ToText,      // the size the text needs, top-left corner kept
+    HeightToText // the stored width, the height the wrapped text needs
+};
+
+// How a control looks beyond its font; an unset colour is the platform's
+// usual one for the kind of control.
+struct ControlLook {
+    std::optional<Rgb> textColour;
+    std::optional<Rgb> backColour; // unset on a label: transparent
+    bool sunkenBorder = false;
+    bool wordWrap = false;
+    Sizing sizing = Sizing::Stored;
+};
+
+struct ControlDefinition {
+    std::string_view name;
+    ControlKind kind;
+    std::u16string_view text; // '&' marks the access key of a button
+    Twips left, top, width, height;
+    std::optional<FontSpec> font; // unset: the window's font
+    ControlLook look;
+    int tabIndex;
+};
+
+struct FormDefinition {
+    std::string_view name;
+    std::u16string_view title;
+    Twips clientWidth, clientHeight;
+    FontSpec font;
+    Rgb backColour;
+    std::string_view picture; // resource path, painted at natural size from the top-left
+    std::span<const ControlDefinition> controls;
+};
+
+// Everything the start routine needs to run a program.
+struct ProjectDescriptor {
+    std::string_view startupObject;
+    const FormDefinition& form;
+    std::span<const ClickBinding> clickBindings;
+    std::string_view version;
+};
+
+} // namespace runtime

@@ -1,0 +1,147 @@
+#include "FormWindow.h"
+
+#include "runtime/CommandButton.h"
+#include "runtime/QtText.h"
+
+#include <QColor>
+#include <QFont>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+
+#include <algorithm>
+#include <vector>
+
+namespace runtime {
+
+namespace {
+
+QFont toQFont(const FontSpec& spec)
+{
+    // Qt text is Unicode throughout, so the stored character set needs no
+    // counterpart here.
+    QFont font(toQString(spec.face));
+    font.setPointSizeF(spec.points);
+    font.setWeight(static_cast<QFont::Weight>(spec.weight));
+    return font;
+}
+
+QColor toQColor(Rgb colour)
+{
+    return {colour.red, colour.green, colour.blue};
+}
+
+QRect pixelRect(const ControlDefinition& row)
+{
+    return {twipsToPixels(row.left), twipsToPixels(row.top), twipsToPixels(row.width),
+            twipsToPixels(row.height)};
+}
+
+QLabel* createLabel(const ControlDefinition& row, QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(toQString(row.text));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(row.look.wordWrap);
+    if (row.look.sunkenBorder) {
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setLineWidth(2);
+    }
+    return label;
+}
+
+QWidget* createControl(const ControlDefinition& row, QWidget* parent)
+{
+    switch (row.kind) {
+    case ControlKind::PushButton:
+        return new CommandButton(toQString(row.text), parent);
+    case ControlKind::TextField:
+        return new QLineEdit(toQString(row.text), parent);
+    case ControlKind::Label:
+        return createLabel(row, parent);
+    }
+    return nullptr;
+}
+
+void applyLook(QWidget* control, const ControlLook& look)
+{
+    QPalette palette = control->palette();
+    if (look.textColour) {
+        palette.setColor(QPalette::WindowText, toQColor(*look.textColour));
+        palette.setColor(QPalette::ButtonText, toQColor(*look.textColour));
+        palette.setColor(QPalette::Text, toQColor(*look.textColour));
+    }
+    if (look.backColour) {
+        palette.setColor(control->backgroundRole(), toQColor(*look.backColour));
+        control->setAutoFillBackground(true);
+    }
+    control->setPalette(palette);
+}
+
+// Places the control; a control sized to its text keeps its top-left corner.
+void applyGeometry(QWidget* control, const ControlDefinition& row)
+{
+    const QRect stored = pixelRect(row);
+    switch (row.look.sizing) {
+    case Sizing::Stored:
+        control->setGeometry(stored);
+        break;
+    case Sizing::ToText:
+        control->move(stored.topLeft());
+        control->resize(control->sizeHint());
+        break;
+    case Sizing::HeightToText:
+        control->move(stored.topLeft());
+        control->resize(stored.width(), control->heightForWidth(stored.width()));
+        break;
+    }
+}
+
+} // namespace
+
+FormWindow::FormWindow(const FormDefinition& definition, QWidget* parent)
+    : QWidget(parent)
+    , picture_(toQString(definition.picture))
+{
+    setObjectName(toQString(definition.name));
+    setWindowTitle(toQString(definition.title));
+    setFixedSize(twipsToPixels(definition.clientWidth), twipsToPixels(definition.clientHeight));
+    setFont(toQFont(definition.font));
+    QPalette background = palette();
+    background.setColor(QPalette::Window, toQColor(definition.backColour));
+    setPalette(background);
+    setAutoFillBackground(true);
+
+    std::vector<std::pair<int, QWidget*>> focusable;
+    for (const ControlDefinition& row : definition.controls) {
+        QWidget* control = createControl(row, this);
+        control->setObjectName(toQString(row.name));
+        if (row.font)
+            control->setFont(toQFont(*row.font));
+        applyLook(control, row.look);
+        applyGeometry(control, row);
+        if (control->focusPolicy() != Qt::NoFocus)
+            focusable.emplace_back(row.tabIndex, control);
+    }
+
+    std::sort(focusable.begin(), focusable.end());
+    for (std::size_t i = 1; i < focusable.size(); ++i)
+        setTabOrder(focusable[i - 1].second, focusable[i].second);
+    if (!focusable.empty())
+        focusable.front().second->setFocus();
+}
+
+QWidget* FormWindow::control(std::string_view name) const
+{
+    return findChild<QWidget*>(toQString(name), Qt::FindDirectChildrenOnly);
+}
+
+void FormWindow::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, picture_);
+}
+
+} // namespace runtime

@@ -1,0 +1,103 @@
+#include "QtHost.h"
+
+#include "runtime/ClickDispatch.h"
+#include "runtime/QtText.h"
+#include "runtime/RuntimeError.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFont>
+#include <QIcon>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QStyleFactory>
+
+#include <stdexcept>
+#include <string>
+
+namespace runtime {
+
+namespace {
+
+QLineEdit* findField(FormWindow& window, std::string_view field)
+{
+    auto* edit = qobject_cast<QLineEdit*>(window.control(field));
+    if (!edit)
+        throw RuntimeError(ErrorCode::FieldAccessFailed, u"The window has no field named " +
+                                                             toQString(field).toStdU16String() +
+                                                             u".");
+    return edit;
+}
+
+} // namespace
+
+void registerFontSubstitutes()
+{
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
+                              QStringLiteral("Liberation Serif"));
+    QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+}
+
+QtHost::QtHost(const ProjectDescriptor& project)
+    : window_((registerFontSubstitutes(), project.form))
+{
+    if (project.startupObject != project.form.name)
+        throw std::logic_error("the start-up object is not the described window");
+    for (const ClickBinding& binding : project.clickBindings) {
+        auto* button = qobject_cast<QAbstractButton*>(window_.control(binding.control));
+        if (!button)
+            throw std::logic_error("a click is bound to no button: " +
+                                   std::string(binding.control));
+        QObject::connect(button, &QAbstractButton::clicked, &window_,
+                         [this, handler = binding.handler] { deliverClick(*this, handler); });
+    }
+}
+
+FieldText QtHost::fieldText(std::string_view field)
+{
+    return findField(window_, field)->text().toStdU16String();
+}
+
+void QtHost::setFieldText(std::string_view field, std::u16string_view text)
+{
+    findField(window_, field)->setText(toQString(text));
+}
+
+void QtHost::showMessage(std::u16string_view prompt)
+{
+    const QPointer<QWidget> focus = window_.focusWidget();
+
+    QMessageBox box(QMessageBox::NoIcon, window_.windowTitle(), toQString(prompt), QMessageBox::Ok,
+                    &window_);
+    box.setTextFormat(Qt::PlainText);
+    // Some styles give dialog buttons a stock icon; the box shows none.
+    box.button(QMessageBox::Ok)->setIcon(QIcon());
+    box.exec();
+
+    // Without a window manager nothing hands the keyboard back to the window.
+    window_.activateWindow();
+    if (focus)
+        focus->setFocus();
+}
+
+void QtHost::end()
+{
+    window_.close();
+    QCoreApplication::exit(0);
+}
+
+int start(int argc, char* argv[], const ProjectDescriptor& project)
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationVersion(toQString(project.version));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+
+    QtHost host(project);
+    host.window().show();
+    return QApplication::exec();
+}
+
+} // namespace runtime

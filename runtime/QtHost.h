@@ -1,0 +1,36 @@
+#pragma once
+
+#include "runtime/FormDefinition.h"
+#include "runtime/FormWindow.h"
+#include "runtime/Runtime.h"
+
+namespace runtime {
+
+// The host on Qt Widgets: builds the start-up window from the project's
+// descriptor, delivers each bound button's clicks to its handler, and
+// serves the handlers' requests on the window's fields.
+class QtHost final : public Runtime {
+public:
+    // Needs a QApplication.  Throws std::logic_error for a descriptor whose
+    // start-up object or bindings do not match its window.
+    explicit QtHost(const ProjectDescriptor& project);
+
+    FormWindow& window() { return window_; }
+
+    FieldText fieldText(std::string_view field) override;
+    void setFieldText(std::string_view field, std::u16string_view text) override;
+    void showMessage(std::u16string_view prompt) override;
+    void end() override;
+
+private:
+    FormWindow window_;
+};
+
+// Makes the font faces that window definitions name resolve on Linux.
+void registerFontSubstitutes();
+
+// The start routine: creates the application, shows the start-up window and
+// runs the event loop until the program ends.  Returns the exit status.
+int start(int argc, char* argv[], const ProjectDescriptor& project);
+
+} // namespace runtime

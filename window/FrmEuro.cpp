@@ -1,0 +1,78 @@
+#include "FrmEuro.h"
+
+#include "window/CommandHandlers.h"
+#include "window/ControlNames.h"
+#include "window/Version.h"
+
+#include <array>
+
+namespace window {
+
+namespace {
+
+using runtime::ControlDefinition;
+using runtime::ControlLook;
+using runtime::FontSpec;
+using runtime::Rgb;
+using runtime::Sizing;
+using enum runtime::ControlKind;
+using namespace names;
+
+constexpr Rgb green{0, 192, 0};
+constexpr Rgb yellow{255, 255, 0};
+constexpr Rgb white{255, 255, 255};
+constexpr Rgb silver{192, 192, 192};
+
+constexpr FontSpec windowFont{"MS Sans Serif", 8.25, 400};
+constexpr FontSpec fieldFont{"Times New Roman", 12, 400};
+constexpr FontSpec captionFont{"MS Sans Serif", 9.75, 400};
+constexpr FontSpec bannerFont{"Comic Sans MS", 18, 700};
+constexpr std::optional<FontSpec> defaultFont;
+
+constexpr ControlLook defaultLook{};
+constexpr ControlLook creditLook{
+    .backColour = green, .sunkenBorder = true, .sizing = Sizing::ToText};
+constexpr ControlLook hintLook{
+    .backColour = yellow, .sunkenBorder = true, .wordWrap = true, .sizing = Sizing::HeightToText};
+constexpr ControlLook captionLook{.textColour = white, .sizing = Sizing::ToText};
+constexpr ControlLook bannerLook{.textColour = green};
+
+// clang-format off
+constexpr std::array<ControlDefinition, 12> controls{{
+//   name                  kind        text                                        left  top   width height font         look          tab
+    {cmdConvertEuroToPunt, PushButton, u"Co&nvert",                                2520, 2520, 1215, 615,   defaultFont, defaultLook,  9},
+    {cmdClear,             PushButton, u"&Clear",                                  2640, 1800, 975,  495,   defaultFont, defaultLook,  7},
+    {txtPunt,              TextField,  u"",                                        120,  960,  2295, 615,   fieldFont,   defaultLook,  3},
+    {txtEuro,              TextField,  u"",                                        120,  2520, 2295, 615,   fieldFont,   defaultLook,  2},
+    {cmdConvertPuntToEuro, PushButton, u"C&onvert",                                2520, 960,  1215, 615,   defaultFont, defaultLook,  1},
+    {cmdExit,              PushButton, u"E&xit",                                   120,  4200, 1215, 495,   defaultFont, defaultLook,  0},
+    {lblTambrel,           Label,      u"Tambrel",                                 4920, 4440, 1125, 255,   defaultFont, creditLook,   11},
+    {lblPuntToEuro,        Label,      u"Click here to convert from PUNT to EURO", 3840, 2640, 1935, 450,   defaultFont, hintLook,     10},
+    {lblEuroToPunt,        Label,      u"Click here to convert from EURO to PUNT", 3840, 1080, 1935, 450,   defaultFont, hintLook,     8},
+    {label2,               Label,      u"Euro here.",                              120,  2280, 915,  240,   captionFont, captionLook,  6},
+    {label1,               Label,      u"Punt here.",                              120,  720,  885,  240,   captionFont, captionLook,  5},
+    {lblConverter,         Label,      u"Dur Azor Uvuridaro",                      120,  120,  3735, 495,   bannerFont,  bannerLook,   4},
+}};
+// clang-format on
+
+} // namespace
+
+const runtime::FormDefinition frmEuroDefinition{
+    .name = frmEuro,
+    .title = u"Dur Azor Uvuridaro",
+    .clientWidth = 6150,
+    .clientHeight = 4785,
+    .font = windowFont,
+    .backColour = silver,
+    .picture = ":/frmEuro/background.bmp",
+    .controls = controls,
+};
+
+const runtime::ProjectDescriptor project{
+    .startupObject = frmEuro,
+    .form = frmEuroDefinition,
+    .clickBindings = clickBindings,
+    .version = version,
+};
+
+} // namespace window
