@@ -85,8 +85,8 @@ void QtHost::showMessage(std::u16string_view prompt)
 
 void QtHost::end()
 {
+    // Closing the only window ends the event loop, and start() returns 0.
     window_.close();
-    QCoreApplication::exit(0);
 }
 
 int start(int argc, char* argv[], const ProjectDescriptor& project)
@@ -94,6 +94,7 @@ int start(int argc, char* argv[], const ProjectDescriptor& project)
     QApplication application(argc, argv);
     QApplication::setApplicationVersion(toQString(project.version));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setQuitOnLastWindowClosed(true);
 
     QtHost host(project);
     host.window().show();
