@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+// Watches for the application's modal message box while a test waits on a
+// click, records what it shows, and closes it with Enter, so a test can
+// check a box without blocking in its nested event loop.
+class ModalWatcher : public QObject {
+    Q_OBJECT
+
+public:
+    struct SeenBox {
+        QString text;
+        QString title;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        Qt::TextFormat textFormat = Qt::AutoText;
+        bool modal = false;
+        int buttonCount = 0;
+        bool okButtonOnly = false;
+        bool buttonsHaveIcons = false;
+    };
+
+    ModalWatcher();
+
+    QList<SeenBox> seen;
+
+private:
+    void poll();
+
+    QTimer timer_;
+};

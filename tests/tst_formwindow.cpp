@@ -1,0 +1,304 @@
+#include "runtime/FormWindow.h"
+
+#include "runtime/QtHost.h"
+#include "window/FrmEuro.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFontInfo>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+QColor colourOf(const QWidget* widget, QPalette::ColorRole role)
+{
+    return widget->palette().color(role);
+}
+
+// The text as drawn: a button's access-key marker takes no room.
+QString shownText(const QWidget* control)
+{
+    if (const auto* button = qobject_cast<const QPushButton*>(control))
+        return button->text().remove('&');
+    return qobject_cast<const QLabel*>(control)->text();
+}
+
+} // namespace
+
+class TestFormWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale::c());
+        runtime::registerFontSubstitutes();
+        form_ = std::make_unique<runtime::FormWindow>(window::frmEuroDefinition);
+        form_->show();
+        QApplication::setActiveWindow(form_.get());
+        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    }
+
+    void cleanupTestCase() { form_.reset(); }
+
+    void windowProperties()
+    {
+        QCOMPARE(form_->windowTitle(), QStringLiteral("Dur Azor Uvuridaro"));
+        QCOMPARE(form_->size(), QSize(410, 319));
+        QCOMPARE(form_->minimumSize(), form_->maximumSize());
+        QCOMPARE(colourOf(form_.get(), QPalette::Window), QColor(192, 192, 192));
+    }
+
+    void storedGeometry_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("pixels");
+
+        QTest::newRow("cmdConvertEuroToPunt") << "cmdConvertEuroToPunt" << QRect(168, 168, 81, 41);
+        QTest::newRow("cmdClear") << "cmdClear" << QRect(176, 120, 65, 33);
+        QTest::newRow("txtPunt") << "txtPunt" << QRect(8, 64, 153, 41);
+        QTest::newRow("txtEuro") << "txtEuro" << QRect(8, 168, 153, 41);
+        QTest::newRow("cmdConvertPuntToEuro") << "cmdConvertPuntToEuro" << QRect(168, 64, 81, 41);
+        QTest::newRow("cmdExit") << "cmdExit" << QRect(8, 280, 81, 33);
+        QTest::newRow("lblConverter") << "lblConverter" << QRect(8, 8, 249, 33);
+    }
+
+    void storedGeometry()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, pixels);
+
+        QCOMPARE(control(name)->geometry(), pixels);
+    }
+
+    void sizedToText_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QPoint>("topLeft");
+        QTest::addColumn<int>("width"); // -1: sized to the text too
+
+        QTest::newRow("lblTambrel") << "lblTambrel" << QPoint(328, 296) << -1;
+        QTest::newRow("lblPuntToEuro") << "lblPuntToEuro" << QPoint(256, 176) << 129;
+        QTest::newRow("lblEuroToPunt") << "lblEuroToPunt" << QPoint(256, 72) << 129;
+        QTest::newRow("Label2") << "Label2" << QPoint(8, 152) << -1;
+        QTest::newRow("Label1") << "Label1" << QPoint(8, 48) << -1;
+    }
+
+    void sizedToText()
+    {
+        QFETCH(QString, name);
+        QFETCH(QPoint, topLeft);
+        QFETCH(int, width);
+
+        const auto* label = qobject_cast<const QLabel*>(control(name));
+        QVERIFY(label);
+        QCOMPARE(label->pos(), topLeft);
+        const QFontMetrics metrics(label->font());
+        const QRect room = label->contentsRect();
+        // Snug: room for the text and its indent, and less than a line to spare.
+        const QSize needed =
+            width < 0 ? metrics.size(Qt::TextSingleLine, label->text())
+                      : metrics.boundingRect(room, Qt::TextWordWrap, label->text()).size();
+        if (width < 0) {
+            QVERIFY(room.width() >= needed.width());
+            QVERIFY2(
+                room.width() < needed.width() + 2 * metrics.averageCharWidth(),
+                qPrintable(QStringLiteral("%1 wide for %2").arg(room.width()).arg(needed.width())));
+        } else {
+            QCOMPARE(label->width(), width);
+        }
+        QVERIFY(room.height() >= needed.height());
+        QVERIFY(room.height() < needed.height() + metrics.height());
+    }
+
+    void captionsFit_data()
+    {
+        QTest::addColumn<QString>("name");
+
+        for (const char* name : {"cmdConvertEuroToPunt", "cmdClear", "cmdConvertPuntToEuro",
+                                 "cmdExit", "lblTambrel", "Label2", "Label1", "lblConverter"})
+            QTest::newRow(name) << name;
+    }
+
+    // Every one-line caption is drawn whole inside its control.
+    void captionsFit()
+    {
+        QFETCH(QString, name);
+
+        const QWidget* widget = control(name);
+        const QFontMetrics metrics(widget->font());
+        const QSize needed = metrics.size(Qt::TextSingleLine, shownText(widget));
+        const QRect room = widget->contentsRect();
+        QVERIFY2(needed.width() <= room.width() && needed.height() <= room.height(),
+                 qPrintable(QStringLiteral("%1 needs %2x%3, has %4x%5")
+                                .arg(name)
+                                .arg(needed.width())
+                                .arg(needed.height())
+                                .arg(room.width())
+                                .arg(room.height())));
+    }
+
+    void noControlsOverlap()
+    {
+        const QList<QWidget*> controls = form_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        QCOMPARE(controls.size(), 12);
+        for (qsizetype i = 0; i < controls.size(); ++i) {
+            QVERIFY(form_->rect().contains(controls[i]->geometry()));
+            for (qsizetype j = i + 1; j < controls.size(); ++j)
+                QVERIFY2(!controls[i]->geometry().intersects(controls[j]->geometry()),
+                         qPrintable(controls[i]->objectName() + " overlaps " +
+                                    controls[j]->objectName()));
+        }
+    }
+
+    void fonts_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<qreal>("points");
+        QTest::addColumn<bool>("bold");
+
+        QTest::newRow("field") << "txtEuro"
+                               << "Liberation Serif" << 12.0 << false;
+        QTest::newRow("caption keeps 9.75 points") << "Label1"
+                                                   << "Liberation Sans" << 9.75 << false;
+        QTest::newRow("banner") << "lblConverter"
+                                << "Comic Neue" << 18.0 << true;
+        QTest::newRow("button takes the window's font") << "cmdClear"
+                                                        << "Liberation Sans" << 8.25 << false;
+    }
+
+    void fonts()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, family);
+        QFETCH(qreal, points);
+        QFETCH(bool, bold);
+
+        const QFont font = control(name)->font();
+        QCOMPARE(QFontInfo(font).family(), family);
+        QCOMPARE(font.pointSizeF(), points);
+        QCOMPARE(QFontInfo(font).bold(), bold);
+    }
+
+    void looks_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QColor>("text");
+        QTest::addColumn<QColor>("background"); // invalid: transparent
+        QTest::addColumn<int>("border");
+
+        const QColor transparent;
+        const QColor green(0, 192, 0);
+        const QColor black(Qt::black);
+        QTest::newRow("credit") << "lblTambrel" << black << green << 2;
+        QTest::newRow("hint") << "lblPuntToEuro" << black << QColor(Qt::yellow) << 2;
+        QTest::newRow("caption") << "Label2" << QColor(Qt::white) << transparent << 0;
+        QTest::newRow("banner") << "lblConverter" << green << transparent << 0;
+    }
+
+    void looks()
+    {
+        QFETCH(QString, name);
+        QFETCH(QColor, text);
+        QFETCH(QColor, background);
+        QFETCH(int, border);
+
+        const auto* label = qobject_cast<const QLabel*>(control(name));
+        QCOMPARE(colourOf(label, QPalette::WindowText), text);
+        QCOMPARE(label->autoFillBackground(), background.isValid());
+        if (background.isValid())
+            QCOMPARE(colourOf(label, QPalette::Window), background);
+        QCOMPARE(label->frameWidth(), border);
+    }
+
+    void pictureIsAnUncompressed24BitBitmap()
+    {
+        QFile file(QStringLiteral(":/frmEuro/background.bmp"));
+        QVERIFY2(file.open(QIODevice::ReadOnly), "the picture is not compiled in");
+        const QByteArray header = file.read(54);
+        QCOMPARE(header.left(2), QByteArray("BM"));
+        const auto word = [&](int at) {
+            return quint16(quint8(header[at]) | quint8(header[at + 1]) << 8);
+        };
+        QCOMPARE(word(18), quint16(686)); // width, low half
+        QCOMPARE(word(22), quint16(456)); // height, low half
+        QCOMPARE(word(28), quint16(24));  // bits per pixel
+        QCOMPARE(word(30), quint16(0));   // no compression
+    }
+
+    void pictureShowsFromTheTopLeft_data()
+    {
+        QTest::addColumn<QRect>("area");
+        QTest::addColumn<int>("percentMatching");
+
+        QTest::newRow("top-left corner") << QRect(0, 0, 1, 1) << 100;
+        QTest::newRow("bottom-right corner") << QRect(409, 318, 1, 1) << 100;
+        // Between the letters of a transparent caption the picture shows.
+        QTest::newRow("behind a caption") << QRect(8, 48, 50, 16) << 50;
+    }
+
+    void pictureShowsFromTheTopLeft()
+    {
+        QFETCH(QRect, area);
+        QFETCH(int, percentMatching);
+
+        const QImage picture(QStringLiteral(":/frmEuro/background.bmp"));
+        QCOMPARE(picture.size(), QSize(686, 456));
+        const QImage shown = form_->grab().toImage();
+        int matching = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                matching += shown.pixel(x, y) == picture.pixel(x, y);
+        QVERIFY(matching * 100 >= percentMatching * area.width() * area.height());
+    }
+
+    void focusStartsOnExit() { QCOMPARE(QApplication::focusWidget(), control("cmdExit")); }
+
+    void tabCycle_data()
+    {
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<QStringList>("visited");
+
+        const QStringList forward{"cmdConvertPuntToEuro", "txtEuro", "txtPunt", "cmdClear",
+                                  "cmdConvertEuroToPunt", "cmdExit"};
+        QStringList backward(forward.rbegin() + 1, forward.rend());
+        backward << "cmdExit";
+        QTest::newRow("Tab") << Qt::KeyboardModifiers() << forward;
+        QTest::newRow("Shift+Tab") << Qt::KeyboardModifiers(Qt::ShiftModifier) << backward;
+    }
+
+    void tabCycle()
+    {
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(QStringList, visited);
+
+        control("cmdExit")->setFocus();
+        QStringList seen;
+        for (qsizetype i = 0; i < visited.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
+            seen << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(seen, visited);
+    }
+
+private:
+    QWidget* control(const QString& name) const
+    {
+        QWidget* widget = form_->control(name.toStdString());
+        if (!widget)
+            qFatal("no control named %s", qPrintable(name));
+        return widget;
+    }
+
+    std::unique_ptr<runtime::FormWindow> form_;
+};
+
+QTEST_MAIN(TestFormWindow)
+#include "tst_formwindow.moc"

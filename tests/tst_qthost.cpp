@@ -1,0 +1,285 @@
+#include "runtime/QtHost.h"
+
+#include "runtime/RuntimeError.h"
+#include "window/CommandHandlers.h"
+#include "window/FrmEuro.h"
+
+#include "ErrorCapture.h"
+#include "ModalWatcher.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+#include <stdexcept>
+
+namespace {
+
+const QString emptyFieldMessage = QStringLiteral("Put a value into the currency box");
+
+} // namespace
+
+class TestQtHost : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale::c());
+        // Each test closes its own window; the test run goes on.
+        QApplication::setQuitOnLastWindowClosed(false);
+    }
+
+    void init()
+    {
+        host_ = std::make_unique<runtime::QtHost>(window::project);
+        host_->window().show();
+        QApplication::setActiveWindow(&host_->window());
+        QVERIFY(QTest::qWaitForWindowActive(&host_->window()));
+    }
+
+    void cleanup() { host_.reset(); }
+
+    void clicksConvertAndClear_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("euroBefore");
+        QTest::addColumn<QString>("puntBefore");
+        QTest::addColumn<QString>("euroAfter");
+        QTest::addColumn<QString>("puntAfter");
+
+        QTest::newRow("euros to punts") << "cmdConvertEuroToPunt"
+                                        << "10"
+                                        << "x"
+                                        << "10"
+                                        << "7.87564";
+        QTest::newRow("punts to euros") << "cmdConvertPuntToEuro"
+                                        << "x"
+                                        << "100"
+                                        << "126.973807842918"
+                                        << "100";
+        QTest::newRow("clear") << "cmdClear"
+                               << "1"
+                               << "2"
+                               << ""
+                               << "";
+    }
+
+    void clicksConvertAndClear()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, euroBefore);
+        QFETCH(QString, puntBefore);
+        QFETCH(QString, euroAfter);
+        QFETCH(QString, puntAfter);
+
+        field("txtEuro")->setText(euroBefore);
+        field("txtPunt")->setText(puntBefore);
+        QTest::mouseClick(this->button(button), Qt::LeftButton);
+        QCOMPARE(field("txtEuro")->text(), euroAfter);
+        QCOMPARE(field("txtPunt")->text(), puntAfter);
+    }
+
+    void accessKeys_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QKeySequence>("key");
+        QTest::addColumn<QString>("clicked");
+
+        const QKeySequence altN(Qt::ALT | Qt::Key_N);
+        const QKeySequence altO(Qt::ALT | Qt::Key_O);
+        const QKeySequence altC(Qt::ALT | Qt::Key_C);
+        QTest::newRow("Alt+N from the euro field") << "txtEuro" << altN << "cmdConvertEuroToPunt";
+        QTest::newRow("Alt+N from the punt field") << "txtPunt" << altN << "cmdConvertEuroToPunt";
+        QTest::newRow("Alt+O from the punt field") << "txtPunt" << altO << "cmdConvertPuntToEuro";
+        QTest::newRow("Alt+O from a button") << "cmdClear" << altO << "cmdConvertPuntToEuro";
+        QTest::newRow("Alt+C from the euro field") << "txtEuro" << altC << "cmdClear";
+        QTest::newRow("Alt+C from Exit") << "cmdExit" << altC << "cmdClear";
+    }
+
+    void accessKeys()
+    {
+        QFETCH(QString, from);
+        QFETCH(QKeySequence, key);
+        QFETCH(QString, clicked);
+
+        field("txtEuro")->setText("10");
+        field("txtPunt")->setText("1");
+        QSignalSpy spy(button(clicked), &QAbstractButton::clicked);
+        control(from)->setFocus();
+        QTest::keySequence(&host_->window(), key);
+        QTRY_COMPARE(spy.count(), 1);
+        QCOMPARE(QApplication::focusWidget(), control(from)); // an access key moves no focus
+    }
+
+    void altXEndsTheProgram_data()
+    {
+        QTest::addColumn<QString>("from");
+
+        QTest::newRow("from a field") << "txtPunt";
+        QTest::newRow("from a button") << "cmdClear";
+    }
+
+    void altXEndsTheProgram()
+    {
+        QFETCH(QString, from);
+
+        control(from)->setFocus();
+        QTest::keySequence(&host_->window(), QKeySequence(Qt::ALT | Qt::Key_X));
+        QTRY_VERIFY(!host_->window().isVisible());
+    }
+
+    void keysOnTheFocus_data()
+    {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("clicked"); // empty: no button
+
+        QTest::newRow("Enter on a button") << "cmdClear" << int(Qt::Key_Return) << "cmdClear";
+        QTest::newRow("keypad Enter on a button")
+            << "cmdConvertEuroToPunt" << int(Qt::Key_Enter) << "cmdConvertEuroToPunt";
+        QTest::newRow("Space on a button")
+            << "cmdConvertPuntToEuro" << int(Qt::Key_Space) << "cmdConvertPuntToEuro";
+        QTest::newRow("Escape on a button") << "cmdClear" << int(Qt::Key_Escape) << "";
+        QTest::newRow("Enter in a field") << "txtEuro" << int(Qt::Key_Return) << "";
+        QTest::newRow("Escape in a field") << "txtPunt" << int(Qt::Key_Escape) << "";
+    }
+
+    void keysOnTheFocus()
+    {
+        QFETCH(QString, focus);
+        QFETCH(int, key);
+        QFETCH(QString, clicked);
+
+        field("txtEuro")->setText("10");
+        field("txtPunt")->setText("1");
+        QList<std::shared_ptr<QSignalSpy>> spies;
+        const QList<QPushButton*> buttons = host_->window().findChildren<QPushButton*>();
+        for (QPushButton* each : buttons) {
+            QVERIFY(!each->isDefault() && !each->autoDefault());
+            spies << std::make_shared<QSignalSpy>(each, &QAbstractButton::clicked);
+        }
+
+        control(focus)->setFocus();
+        QTest::keyClick(control(focus), Qt::Key(key));
+        QTest::qWait(250); // longer than the press shown by a keyboard click
+        for (qsizetype i = 0; i < buttons.size(); ++i)
+            QCOMPARE(spies[i]->count(), buttons[i]->objectName() == clicked ? 1 : 0);
+    }
+
+    void messageBox_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("message");
+
+        QTest::newRow("empty euro field") << "cmdConvertEuroToPunt"
+                                          << "txtEuro"
+                                          << "" << emptyFieldMessage;
+        QTest::newRow("empty punt field") << "cmdConvertPuntToEuro"
+                                          << "txtPunt"
+                                          << "" << emptyFieldMessage;
+        QTest::newRow("letters") << "cmdConvertPuntToEuro"
+                                 << "txtPunt"
+                                 << "abc"
+                                 << "Run-time error 13: Type mismatch\n\n\"abc\" is not a number.";
+        QTest::newRow("markup stays plain text")
+            << "cmdConvertEuroToPunt"
+            << "txtEuro"
+            << "<b>1</b>"
+            << "Run-time error 13: Type mismatch\n\n\"<b>1</b>\" is not a number.";
+        QTest::newRow("overflow")
+            << "cmdConvertEuroToPunt"
+            << "txtEuro"
+            << "1e999"
+            << "Run-time error 6: Overflow\n\nThe amount is too large to convert.";
+    }
+
+    // The message shows in a plain modal box; both fields keep their text
+    // and the window stays open with the focus on the clicked button.
+    void messageBox()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, source);
+        QFETCH(QString, text);
+        QFETCH(QString, message);
+
+        field("txtEuro")->setText("keep euro");
+        field("txtPunt")->setText("keep punt");
+        field(source)->setText(text);
+        const QString euroBefore = field("txtEuro")->text();
+        const QString puntBefore = field("txtPunt")->text();
+
+        ModalWatcher watcher;
+        QTest::mouseClick(this->button(button), Qt::LeftButton);
+        QCOMPARE(watcher.seen.size(), 1);
+        const ModalWatcher::SeenBox& box = watcher.seen.front();
+        QCOMPARE(box.text, message);
+        QCOMPARE(box.title, host_->window().windowTitle());
+        QCOMPARE(box.icon, QMessageBox::NoIcon);
+        QCOMPARE(box.textFormat, Qt::PlainText);
+        QVERIFY(box.modal);
+        QVERIFY(box.okButtonOnly);
+        QVERIFY(!box.buttonsHaveIcons);
+
+        QCOMPARE(field("txtEuro")->text(), euroBefore);
+        QCOMPARE(field("txtPunt")->text(), puntBefore);
+        QVERIFY(host_->window().isVisible());
+        QTRY_COMPARE(QApplication::activeWindow(), &host_->window());
+        QCOMPARE(QApplication::focusWidget(), control(button));
+    }
+
+    void accessKeysWorkRightAfterTheBox()
+    {
+        ModalWatcher watcher;
+        QTest::mouseClick(button("cmdConvertEuroToPunt"), Qt::LeftButton);
+        QCOMPARE(watcher.seen.size(), 1);
+
+        field("txtEuro")->setText("100");
+        QTRY_VERIFY(QApplication::focusWidget());
+        QTest::keySequence(QApplication::focusWidget(), QKeySequence(Qt::ALT | Qt::Key_N));
+        QTRY_COMPARE(field("txtPunt")->text(), QStringLiteral("78.7564"));
+    }
+
+    void unknownFieldIsARuntimeError()
+    {
+        QCOMPARE(raisedErrorNumber([&] { host_->fieldText("txtNone"); }),
+                 numberOf(runtime::ErrorCode::FieldAccessFailed));
+        QCOMPARE(raisedErrorNumber([&] { host_->setFieldText("cmdClear", u"x"); }),
+                 numberOf(runtime::ErrorCode::FieldAccessFailed));
+    }
+
+    void descriptorMustMatchTheWindow()
+    {
+        const runtime::ClickBinding toNowhere[] = {{"cmdMissing", window::cmdClearClick}};
+        const runtime::ProjectDescriptor unbound{"frmEuro", window::frmEuroDefinition, toNowhere,
+                                                 "1"};
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, runtime::QtHost{unbound});
+
+        const runtime::ProjectDescriptor wrongStart{"frmOther", window::frmEuroDefinition, {}, "1"};
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, runtime::QtHost{wrongStart});
+    }
+
+private:
+    QWidget* control(const QString& name) const
+    {
+        QWidget* widget = host_->window().control(name.toStdString());
+        if (!widget)
+            qFatal("no control named %s", qPrintable(name));
+        return widget;
+    }
+    QLineEdit* field(const QString& name) const { return qobject_cast<QLineEdit*>(control(name)); }
+    QPushButton* button(const QString& name) const
+    {
+        return qobject_cast<QPushButton*>(control(name));
+    }
+
+    std::unique_ptr<runtime::QtHost> host_;
+};
+
+QTEST_MAIN(TestQtHost)
+#include "tst_qthost.moc"
