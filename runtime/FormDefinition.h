@@ -66,6 +66,19 @@ struct ControlDefinition {
     int tabIndex;
 };
 
+// What a screen reader says of a control besides its visible text.
+struct AccessibleText {
+    std::string_view control;
+    std::u16string_view name;
+    std::u16string_view description;
+};
+
+// A caption label and the control it names.
+struct Buddy {
+    std::string_view label;
+    std::string_view control;
+};
+
 struct FormDefinition {
     std::string_view name;
     std::u16string_view title;
@@ -74,6 +87,8 @@ struct FormDefinition {
     Rgb backColour;
     std::string_view picture; // resource path, painted at natural size from the top-left
     std::span<const ControlDefinition> controls;
+    std::span<const AccessibleText> accessibleTexts;
+    std::span<const Buddy> buddies;
 };
 
 // Everything the start routine needs to run a program.
@@ -81,7 +96,9 @@ struct ProjectDescriptor {
     std::string_view startupObject;
     const FormDefinition& form;
     std::span<const ClickBinding> clickBindings;
+    std::string_view applicationId; // reverse-DNS, names the desktop entry
     std::string_view version;
+    std::span<const std::string_view> icons; // resource paths, one per size
 };
 
 } // namespace runtime

@@ -8,8 +8,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QScreen>
 
 #include <algorithm>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 namespace runtime {
@@ -106,6 +109,10 @@ FormWindow::FormWindow(const FormDefinition& definition, QWidget* parent)
 {
     setObjectName(toQString(definition.name));
     setWindowTitle(toQString(definition.title));
+    // A fixed size, so no maximise button either.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     setFixedSize(twipsToPixels(definition.clientWidth), twipsToPixels(definition.clientHeight));
     setFont(toQFont(definition.font));
     QPalette background = palette();
@@ -125,6 +132,18 @@ FormWindow::FormWindow(const FormDefinition& definition, QWidget* parent)
             focusable.emplace_back(row.tabIndex, control);
     }
 
+    for (const AccessibleText& text : definition.accessibleTexts) {
+        QWidget* target = requireControl(text.control);
+        target->setAccessibleName(toQString(text.name));
+        target->setAccessibleDescription(toQString(text.description));
+    }
+    for (const Buddy& buddy : definition.buddies) {
+        auto* label = qobject_cast<QLabel*>(requireControl(buddy.label));
+        if (!label)
+            throw std::logic_error("a buddy is given to a control that is no label");
+        label->setBuddy(requireControl(buddy.control));
+    }
+
     std::sort(focusable.begin(), focusable.end());
     for (std::size_t i = 1; i < focusable.size(); ++i)
         setTabOrder(focusable[i - 1].second, focusable[i].second);
@@ -135,6 +154,21 @@ FormWindow::FormWindow(const FormDefinition& definition, QWidget* parent)
 QWidget* FormWindow::control(std::string_view name) const
 {
     return findChild<QWidget*>(toQString(name), Qt::FindDirectChildrenOnly);
+}
+
+QWidget* FormWindow::requireControl(std::string_view name) const
+{
+    QWidget* found = control(name);
+    if (!found)
+        throw std::logic_error("the window has no control named " + std::string(name));
+    return found;
+}
+
+void FormWindow::centreOnScreen()
+{
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen()->availableGeometry().center());
+    move(frame.topLeft());
 }
 
 void FormWindow::paintEvent(QPaintEvent* event)

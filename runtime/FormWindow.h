@@ -11,7 +11,9 @@ namespace runtime {
 
 // A window built from its stored definition: the picture painted at natural
 // size from the top-left corner, each control placed, styled and named after
-// its row, the focus chain in tab-index order.  Fixed size.
+// its row, accessible names and buddies set, the focus chain in tab-index
+// order.  Fixed size.  Throws std::logic_error for a definition that names a
+// control it does not have.
 class FormWindow : public QWidget {
     Q_OBJECT
 
@@ -21,10 +23,16 @@ public:
     // The control of that name, or nullptr.
     QWidget* control(std::string_view name) const;
 
+    // Moves the window to the middle of its screen's available area; window
+    // managers that place windows themselves may override this.
+    void centreOnScreen();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QWidget* requireControl(std::string_view name) const;
+
     QPixmap picture_;
 };
 

@@ -46,6 +46,10 @@ QtHost::QtHost(const ProjectDescriptor& project)
 {
     if (project.startupObject != project.form.name)
         throw std::logic_error("the start-up object is not the described window");
+    QIcon icon;
+    for (const std::string_view path : project.icons)
+        icon.addFile(toQString(path));
+    window_.setWindowIcon(icon);
     for (const ClickBinding& binding : project.clickBindings) {
         auto* button = qobject_cast<QAbstractButton*>(window_.control(binding.control));
         if (!button)
@@ -93,10 +97,13 @@ int start(int argc, char* argv[], const ProjectDescriptor& project)
 {
     QApplication application(argc, argv);
     QApplication::setApplicationVersion(toQString(project.version));
+    QApplication::setDesktopFileName(toQString(project.applicationId));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setQuitOnLastWindowClosed(true);
 
     QtHost host(project);
+    QApplication::setWindowIcon(host.window().windowIcon());
+    host.window().centreOnScreen();
     host.window().show();
     return QApplication::exec();
 }

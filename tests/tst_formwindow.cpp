@@ -3,6 +3,7 @@
 #include "runtime/QtHost.h"
 #include "window/FrmEuro.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QFontInfo>
@@ -10,7 +11,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
+#include <QWindow>
 
 #include <memory>
 
@@ -52,7 +55,98 @@ private slots:
         QCOMPARE(form_->windowTitle(), QStringLiteral("Dur Azor Uvuridaro"));
         QCOMPARE(form_->size(), QSize(410, 319));
         QCOMPARE(form_->minimumSize(), form_->maximumSize());
+        QVERIFY(!(form_->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(form_->windowFlags() & Qt::WindowCloseButtonHint);
         QCOMPARE(colourOf(form_.get(), QPalette::Window), QColor(192, 192, 192));
+    }
+
+    // Under QT_SCALE_FACTOR the window keeps its logical size and its
+    // device pixels scale with it.
+    void scalesWithTheScreen()
+    {
+        const qreal scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+                                ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+                                : 1.0;
+        QCOMPARE(form_->windowHandle()->devicePixelRatio(), scale);
+        const QImage shown = form_->grab().toImage();
+        QCOMPARE(shown.size(), QSize(410, 319) * scale);
+    }
+
+    void centresOnTheScreen()
+    {
+        form_->centreOnScreen();
+        const QPoint offset =
+            form_->geometry().center() - form_->screen()->availableGeometry().center();
+        QVERIFY2(offset.manhattanLength() <= 1,
+                 qPrintable(QStringLiteral("off by %1, %2").arg(offset.x()).arg(offset.y())));
+    }
+
+    void accessibleTexts_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("spoken");
+        QTest::addColumn<QString>("shown");
+
+        QTest::newRow("punt field") << "txtPunt"
+                                    << "Amount in punts"
+                                    << "";
+        QTest::newRow("euro field") << "txtEuro"
+                                    << "Amount in euros"
+                                    << "";
+        QTest::newRow("punt row's Convert") << "cmdConvertPuntToEuro"
+                                            << "Convert punts to euros"
+                                            << "C&onvert";
+        QTest::newRow("euro row's Convert") << "cmdConvertEuroToPunt"
+                                            << "Convert euros to punts"
+                                            << "Co&nvert";
+        QTest::newRow("Clear") << "cmdClear"
+                               << "Clear"
+                               << "&Clear";
+        QTest::newRow("Exit") << "cmdExit"
+                              << "Exit"
+                              << "E&xit";
+    }
+
+    // A screen reader hears each control by a name of its own; what shows
+    // on screen does not change.
+    void accessibleTexts()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, spoken);
+        QFETCH(QString, shown);
+
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control(name));
+        QVERIFY(accessible);
+        QCOMPARE(accessible->text(QAccessible::Name), spoken);
+        QVERIFY(!accessible->text(QAccessible::Description).isEmpty());
+        if (const auto* button = qobject_cast<QPushButton*>(control(name)))
+            QCOMPARE(button->text(), shown);
+        else
+            QCOMPARE(qobject_cast<QLineEdit*>(control(name))->text(), shown);
+    }
+
+    void captionsLabelTheirFields_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("field");
+
+        QTest::newRow("Punt here.") << "Label1"
+                                    << "txtPunt";
+        QTest::newRow("Euro here.") << "Label2"
+                                    << "txtEuro";
+    }
+
+    void captionsLabelTheirFields()
+    {
+        QFETCH(QString, label);
+        QFETCH(QString, field);
+
+        QCOMPARE(qobject_cast<QLabel*>(control(label))->buddy(), control(field));
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control(field));
+        const auto relations = accessible->relations(QAccessible::Label);
+        QVERIFY(std::any_of(relations.begin(), relations.end(), [&](const auto& relation) {
+            return relation.first->object() == control(label);
+        }));
     }
 
     void storedGeometry_data()
@@ -252,10 +346,13 @@ private slots:
         const QImage picture(QStringLiteral(":/frmEuro/background.bmp"));
         QCOMPARE(picture.size(), QSize(686, 456));
         const QImage shown = form_->grab().toImage();
+        // A device pixel in the middle of each logical one, at any scale.
+        const qreal scale = shown.devicePixelRatio();
+        const auto device = [scale](int logical) { return int((logical + 0.5) * scale); };
         int matching = 0;
         for (int y = area.top(); y <= area.bottom(); ++y)
             for (int x = area.left(); x <= area.right(); ++x)
-                matching += shown.pixel(x, y) == picture.pixel(x, y);
+                matching += shown.pixel(device(x), device(y)) == picture.pixel(x, y);
         QVERIFY(matching * 100 >= percentMatching * area.width() * area.height());
     }
 

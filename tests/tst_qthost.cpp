@@ -245,6 +245,13 @@ private slots:
         QTRY_COMPARE(field("txtPunt")->text(), QStringLiteral("78.7564"));
     }
 
+    void windowIconHasTheListedSizes()
+    {
+        const QList<QSize> sizes = host_->window().windowIcon().availableSizes();
+        for (const int side : {16, 32, 48})
+            QVERIFY2(sizes.contains(QSize(side, side)), qPrintable(QString::number(side)));
+    }
+
     void unknownFieldIsARuntimeError()
     {
         QCOMPARE(raisedErrorNumber([&] { host_->fieldText("txtNone"); }),
@@ -256,12 +263,19 @@ private slots:
     void descriptorMustMatchTheWindow()
     {
         const runtime::ClickBinding toNowhere[] = {{"cmdMissing", window::cmdClearClick}};
-        const runtime::ProjectDescriptor unbound{"frmEuro", window::frmEuroDefinition, toNowhere,
-                                                 "1"};
+        const runtime::ProjectDescriptor unbound{
+            "frmEuro", window::frmEuroDefinition, toNowhere, "", "1", {}};
         QVERIFY_THROWS_EXCEPTION(std::logic_error, runtime::QtHost{unbound});
 
-        const runtime::ProjectDescriptor wrongStart{"frmOther", window::frmEuroDefinition, {}, "1"};
+        const runtime::ProjectDescriptor wrongStart{
+            "frmOther", window::frmEuroDefinition, {}, "", "1", {}};
         QVERIFY_THROWS_EXCEPTION(std::logic_error, runtime::QtHost{wrongStart});
+
+        const runtime::Buddy toNoLabel[] = {{"cmdClear", "txtEuro"}};
+        runtime::FormDefinition badBuddy = window::frmEuroDefinition;
+        badBuddy.buddies = toNoLabel;
+        const runtime::ProjectDescriptor withBadBuddy{"frmEuro", badBuddy, {}, "", "1", {}};
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, runtime::QtHost{withBadBuddy});
     }
 
 private:

@@ -1,8 +1,8 @@
 #include "FrmEuro.h"
 
+#include "window/Application.h"
 #include "window/CommandHandlers.h"
 #include "window/ControlNames.h"
-#include "window/Version.h"
 
 #include <array>
 
@@ -10,6 +10,8 @@ namespace window {
 
 namespace {
 
+using runtime::AccessibleText;
+using runtime::Buddy;
 using runtime::ControlDefinition;
 using runtime::ControlLook;
 using runtime::FontSpec;
@@ -53,26 +55,51 @@ constexpr std::array<ControlDefinition, 12> controls{{
     {label1,               Label,      u"Punt here.",                              120,  720,  885,  240,   captionFont, captionLook,  5},
     {lblConverter,         Label,      u"Dur Azor Uvuridaro",                      120,  120,  3735, 495,   bannerFont,  bannerLook,   4},
 }};
+
+// The two Convert buttons show the same word; a screen reader tells them apart.
+constexpr std::array<AccessibleText, 6> accessibleTexts{{
+    {txtPunt,              u"Amount in punts",        u"Type an amount in Irish pounds; Alt+O converts it to euros."},
+    {txtEuro,              u"Amount in euros",        u"Type an amount in euros; Alt+N converts it to punts."},
+    {cmdConvertPuntToEuro, u"Convert punts to euros", u"Writes the punt amount, in euros, into the euro field."},
+    {cmdConvertEuroToPunt, u"Convert euros to punts", u"Writes the euro amount, in punts, into the punt field."},
+    {cmdClear,             u"Clear",                  u"Empties both fields."},
+    {cmdExit,              u"Exit",                   u"Ends the program."},
+}};
+
+constexpr std::array<Buddy, 2> buddies{{
+    {label1, txtPunt},
+    {label2, txtEuro},
+}};
 // clang-format on
+
+constexpr std::array<std::string_view, 3> icons{
+    ":/icons/punt-converter-16.png",
+    ":/icons/punt-converter-32.png",
+    ":/icons/punt-converter-48.png",
+};
 
 } // namespace
 
 const runtime::FormDefinition frmEuroDefinition{
     .name = frmEuro,
-    .title = u"Dur Azor Uvuridaro",
+    .title = application::title,
     .clientWidth = 6150,
     .clientHeight = 4785,
     .font = windowFont,
     .backColour = silver,
     .picture = ":/frmEuro/background.bmp",
     .controls = controls,
+    .accessibleTexts = accessibleTexts,
+    .buddies = buddies,
 };
 
 const runtime::ProjectDescriptor project{
     .startupObject = frmEuro,
     .form = frmEuroDefinition,
     .clickBindings = clickBindings,
-    .version = version,
+    .applicationId = application::id,
+    .version = application::version,
+    .icons = icons,
 };
 
 } // namespace window

@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# Checks what a user gets: either `cmake --install` into a temporary prefix,
+# or the Debian package unpacked into a temporary folder.  Both must hold the
+# program, the desktop entry, the metainfo and the icons, and the program
+# must start from there.
+#
+# Usage: check-installation.sh install|deb <build-dir> <app-id> <executable>
+set -euo pipefail
+
+mode=$1 build=$2 app_id=$3 executable=$4
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+passes=0
+
+check() { # <what> <command...>
+    local what=$1
+    shift
+    if "$@" >"$work/out" 2>&1; then
+        passes=$((passes + 1))
+        echo "ok: $what"
+    else
+        failures=$((failures + 1))
+        echo "FAILED: $what"
+        cat "$work/out"
+    fi
+}
+
+case $mode in
+install)
+    cmake --install "$build" --prefix "$work/root/usr" >/dev/null
+    ;;
+deb)
+    (cd "$build" && cpack -G DEB -B "$work/package" >/dev/null)
+    deb=$(ls "$work"/package/*.deb)
+    dpkg-deb -x "$deb" "$work/root"
+    depends=$(dpkg-deb -f "$deb" Depends)
+    for needed in libqt6widgets6 fonts-liberation2 fonts-comic-neue; do
+        check "the package depends on $needed" grep -q "$needed" <<<"$depends"
+    done
+    check "the package's version is 1.00" test "$(dpkg-deb -f "$deb" Version)" = 1.00
+    ;;
+*)
+    echo "usage: $0 install|deb <build-dir> <app-id> <executable>" >&2
+    exit 2
+    ;;
+esac
+
+share=$work/root/usr/share
+check "the program is in bin/" test -x "$work/root/usr/bin/$executable"
+check "the desktop entry is valid" desktop-file-validate "$share/applications/$app_id.desktop"
+check "the metainfo is valid" appstreamcli validate --no-net "$share/metainfo/$app_id.metainfo.xml"
+for size in 16 32 48; do
+    check "the ${size}x$size icon is $size pixels square" \
+        grep -q "$size x $size" <(file --brief "$share/icons/hicolor/${size}x$size/apps/$app_id.png")
+done
+check "a scalable icon" test -s "$share/icons/hicolor/scalable/apps/$app_id.svg"
+
+# A program that starts runs until it is told to stop; timeout's 124 says so.
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 0700 "$XDG_RUNTIME_DIR"
+status=0
+QT_QPA_PLATFORM=offscreen timeout 3 "$work/root/usr/bin/$executable" || status=$?
+check "the installed program starts and keeps running" test "$status" -eq 124
+
+echo "$passes passed, $failures failed"
+[[ $failures -eq 0 ]]
