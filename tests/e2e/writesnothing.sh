@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Runs the real program under strace through a conversion, a message box,
+# Clear and Exit, and fails on any successful system call that creates,
+# writes, renames or removes a file.  Failed calls (fontconfig probing for
+# caches, say) are not traced.
+#
+# Usage: writesnothing.sh <program>   (run inside scripts/xvfb-session)
+set -euo pipefail
+source "$(dirname "$0")/drive.sh"
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+trace=$work/trace
+# A fresh home, so that a write to the user's folders cannot hide in old files.
+export HOME=$work/home
+mkdir "$HOME"
+
+calls=open,openat,openat2,creat,truncate,rename,renameat,renameat2,link,linkat
+calls+=,symlink,symlinkat,unlink,unlinkat,mkdir,mkdirat,rmdir,mknod,mknodat
+calls+=,chmod,fchmodat,chown,fchownat,lchown,utimensat
+QT_QPA_PLATFORM=xcb strace -f -qq --successful-only -o "$trace" -e trace="$calls" "$1" &
+pid=$!
+focus_window
+
+keys Tab Tab
+type_text 10
+keys alt+n
+keys alt+c
+keys alt+n
+wait_for_windows 2 || true
+keys Return
+wait_for_windows 1 || true
+exit_with_alt_x "$pid"
+
+# Opening for writing is a write unless it is /dev/null; every other traced
+# call changes the file system by itself.
+writes=$(grep -vE '^[0-9]+ +(open|openat|openat2)\(' "$trace" | grep -E '^[0-9]+ +[a-z0-9]+\(' || true)
+opens=$(grep -E '^[0-9]+ +(open|openat|openat2)\(' "$trace" |
+    grep -E 'O_WRONLY|O_RDWR|O_CREAT|O_TRUNC|O_APPEND' | grep -v '"/dev/null"' || true)
+check "no file created, written, renamed or removed" "" "$writes$opens"
+check "the trace saw the program open files" yes "$(grep -q 'openat(' "$trace" && echo yes || echo no)"
+finish
