@@ -8,6 +8,7 @@
 #include "ModalWatcher.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -243,6 +244,64 @@ private slots:
         QTRY_VERIFY(QApplication::focusWidget());
         QTest::keySequence(QApplication::focusWidget(), QKeySequence(Qt::ALT | Qt::Key_N));
         QTRY_COMPARE(field("txtPunt")->text(), QStringLiteral("78.7564"));
+    }
+
+    void largeInput_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<bool>("pasted");
+        QTest::addColumn<QString>("result");  // in the punt field; empty when a message shows
+        QTest::addColumn<QString>("message"); // how the message starts
+
+        const QString overflow = QStringLiteral("Run-time error 6: Overflow");
+        const QString mismatch = QStringLiteral("Run-time error 13: Type mismatch");
+        const qsizetype longest = 32767;
+        QTest::newRow("longest field of nines") << QString(longest, '9') << false << "" << overflow;
+        QTest::newRow("longest field, a number near 1")
+            << "1." + QString(longest - 2, '0') << false << "0.787564"
+            << "";
+        QTest::newRow("longest field of letters")
+            << QString(longest, 'x') << false << "" << mismatch;
+        QTest::newRow("million-digit paste") << QString(1'000'000, '7') << true << "" << overflow;
+        QTest::newRow("million-letter paste") << QString(1'000'000, 'x') << true << "" << mismatch;
+    }
+
+    // Any amount of text ends in a result or a short, clear message, and the
+    // window goes on taking clicks.
+    void largeInput()
+    {
+        QFETCH(QString, input);
+        QFETCH(bool, pasted);
+        QFETCH(QString, result);
+        QFETCH(QString, message);
+
+        QLineEdit* euro = field("txtEuro");
+        if (pasted) {
+            QApplication::clipboard()->setText(input);
+            euro->clear();
+            euro->paste();
+        } else {
+            euro->setText(input);
+        }
+        const QString typed = euro->text();
+        QVERIFY(!typed.isEmpty());
+        field("txtPunt")->setText("before");
+
+        ModalWatcher watcher;
+        QTest::mouseClick(button("cmdConvertEuroToPunt"), Qt::LeftButton);
+        QCOMPARE(euro->text(), typed);
+        if (message.isEmpty()) {
+            QCOMPARE(watcher.seen.size(), 0);
+            QCOMPARE(field("txtPunt")->text(), result);
+        } else {
+            QCOMPARE(watcher.seen.size(), 1);
+            QVERIFY(watcher.seen.front().text.startsWith(message));
+            QVERIFY(watcher.seen.front().text.size() < 200);
+            QCOMPARE(field("txtPunt")->text(), QStringLiteral("before"));
+        }
+
+        QTest::mouseClick(button("cmdClear"), Qt::LeftButton);
+        QVERIFY(euro->text().isEmpty());
     }
 
     void windowIconHasTheListedSizes()
