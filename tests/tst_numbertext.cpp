@@ -5,10 +5,14 @@
 #include <QObject>
 #include <QTest>
 
+#include <bit>
 #include <cfenv>
 #include <clocale>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
+#include <random>
 
 using runtime::ErrorCode;
 
@@ -20,7 +24,19 @@ QString exact(double value)
     return QString::number(value, 'g', 17);
 }
 
+QString printfText(double value)
+{
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.15G", value);
+    const QString text = QString::fromLatin1(buffer);
+    return text == QLatin1String("-0") ? QStringLiteral("0") : text;
+}
+
+enum class Band { Decades, Ties, AnyBits };
+
 } // namespace
+
+Q_DECLARE_METATYPE(Band)
 
 class TestNumberText : public QObject {
     Q_OBJECT
@@ -187,6 +203,100 @@ private slots:
         QFETCH(QString, text);
 
         QCOMPARE(QString::fromStdU16String(runtime::numberToText(value)), text);
+    }
+
+    // Many values per band against the C library's own "%.15G".
+    void displaysAsPrintfDoes_data()
+    {
+        QTest::addColumn<Band>("band");
+        QTest::addColumn<int>("lowestDecade");
+        QTest::addColumn<int>("highestDecade");
+
+        QTest::newRow("exponent form, small") << Band::Decades << -320 << -6;
+        QTest::newRow("edge of the plain range, small") << Band::Decades << -6 << -3;
+        QTest::newRow("plain range") << Band::Decades << -4 << 14;
+        QTest::newRow("edge of the plain range, large") << Band::Decades << 13 << 16;
+        QTest::newRow("exponent form, large") << Band::Decades << 15 << 308;
+        QTest::newRow("halves at the sixteenth digit") << Band::Ties << 0 << 0;
+        QTest::newRow("any bit pattern") << Band::AnyBits << 0 << 0;
+    }
+
+    void displaysAsPrintfDoes()
+    {
+        QFETCH(Band, band);
+        QFETCH(int, lowestDecade);
+        QFETCH(int, highestDecade);
+
+        std::mt19937_64 random(20261208);
+        std::uniform_real_distribution<double> mantissa(1.0, 10.0);
+        std::uniform_int_distribution<int> decade(lowestDecade, highestDecade);
+        std::uniform_int_distribution<std::int64_t> wholeNumber(100'000'000'000'000,
+                                                                999'999'999'999'999);
+        for (int i = 0; i < 20000; ++i) {
+            double value = 0;
+            switch (band) {
+            case Band::Decades:
+                value = mantissa(random) * std::pow(10.0, decade(random));
+                break;
+            case Band::Ties: // exactly halfway between two 15-digit numbers
+                value = static_cast<double>(wholeNumber(random)) + 0.5;
+                break;
+            case Band::AnyBits:
+                value = std::bit_cast<double>(random());
+                break;
+            }
+            if (!std::isfinite(value))
+                continue;
+            if (i % 2)
+                value = -value;
+            const QString ours = QString::fromStdU16String(runtime::numberToText(value));
+            if (ours != printfText(value))
+                QFAIL(qPrintable(QStringLiteral("%1 shows as %2, printf writes %3")
+                                     .arg(exact(value), ours, printfText(value))));
+        }
+    }
+
+    // Random decimal texts against the C library's strtod.
+    void readsAsStrtodDoes_data()
+    {
+        QTest::addColumn<int>("maximumDigits");
+        QTest::addColumn<int>("maximumExponent");
+
+        QTest::newRow("short, no exponent") << 8 << 0;
+        QTest::newRow("up to 19 digits, small exponent") << 19 << 22;
+        QTest::newRow("long mantissa") << 40 << 30;
+        QTest::newRow("far exponents") << 20 << 330;
+    }
+
+    void readsAsStrtodDoes()
+    {
+        QFETCH(int, maximumDigits);
+        QFETCH(int, maximumExponent);
+
+        std::mt19937_64 random(8122026);
+        std::uniform_int_distribution<int> digitCount(1, maximumDigits);
+        std::uniform_int_distribution<int> digit(0, 9);
+        std::uniform_int_distribution<int> exponent(-maximumExponent, maximumExponent);
+        for (int i = 0; i < 20000; ++i) {
+            std::string text = i % 3 ? "" : "-";
+            const int count = digitCount(random);
+            const int point = std::uniform_int_distribution<int>(0, count)(random);
+            for (int d = 0; d < count; ++d) {
+                if (d == point && d > 0)
+                    text += '.';
+                text += static_cast<char>('0' + digit(random));
+            }
+            if (maximumExponent > 0)
+                text += 'e' + std::to_string(exponent(random));
+
+            const double expected = std::strtod(text.c_str(), nullptr);
+            const double ours =
+                runtime::textToNumber(QString::fromStdString(text).toStdU16String());
+            if (exact(ours) != exact(expected))
+                QFAIL(qPrintable(
+                    QStringLiteral("%1 reads as %2, strtod reads %3")
+                        .arg(QString::fromStdString(text), exact(ours), exact(expected))));
+        }
     }
 };
 

@@ -5,8 +5,9 @@
 // character (reaches the number grammar quickly), or two bytes to a UTF-16
 // code unit (lone surrogates, NULs, any plane).  Fails on a crash, undefined
 // behaviour, an outcome that is neither a text nor a defined run-time error,
-// an accepted text that strtod reads differently, or a result text that does
-// not read back to within 15 significant digits of the result.
+// an accepted text that strtod reads differently, or a result text that
+// differs from printf's "%.15G" or does not read back to within 15
+// significant digits of the result.
 
 #include "conversion/Conversion.h"
 #include "runtime/NumberText.h"
@@ -72,6 +73,12 @@ void compareWithStrtod(const std::u16string& text, double parsed)
 
 void checkReadsBack(const std::u16string& shown, double result)
 {
+    char printed[64];
+    std::snprintf(printed, sizeof printed, "%.15G", result);
+    const std::string expected = std::string(printed) == "-0" ? "0" : printed;
+    if (std::u16string(expected.begin(), expected.end()) != shown)
+        fail("a result text differs from what printf's %.15G writes");
+
     double back = 0;
     try {
         back = runtime::textToNumber(shown);
