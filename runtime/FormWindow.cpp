@@ -2,6 +2,7 @@
 
 #include "runtime/CommandButton.h"
 #include "runtime/QtText.h"
+#include "runtime/VisiblePicture.h"
 
 #include <QColor>
 #include <QFont>
@@ -105,7 +106,6 @@ void applyGeometry(QWidget* control, const ControlDefinition& row)
 
 FormWindow::FormWindow(const FormDefinition& definition, QWidget* parent)
     : QWidget(parent)
-    , picture_(toQString(definition.picture))
 {
     setObjectName(toQString(definition.name));
     setWindowTitle(toQString(definition.title));
@@ -114,6 +114,7 @@ FormWindow::FormWindow(const FormDefinition& definition, QWidget* parent)
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(twipsToPixels(definition.clientWidth), twipsToPixels(definition.clientHeight));
+    picture_ = visiblePicture(toQString(definition.picture), size());
     setFont(toQFont(definition.font));
     QPalette background = palette();
     background.setColor(QPalette::Window, toQColor(definition.backColour));

@@ -1,0 +1,66 @@
+#include "VisiblePicture.h"
+
+#include <QImage>
+#include <QRect>
+#include <QResource>
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace runtime {
+
+namespace {
+
+std::uint32_t read32(const uchar* at)
+{
+    return std::uint32_t{at[0]} | std::uint32_t{at[1]} << 8 | std::uint32_t{at[2]} << 16 |
+           std::uint32_t{at[3]} << 24;
+}
+
+std::uint16_t read16(const uchar* at)
+{
+    return static_cast<std::uint16_t>(at[0] | at[1] << 8);
+}
+
+// The visible rows of a 24-bit uncompressed bitmap, without a copy of the
+// rest; a null image when the data is not such a bitmap.
+QImage visibleRowsInPlace(const uchar* data, qint64 size, QSize visible, bool& bottomUp)
+{
+    constexpr qint64 headerBytes = 14 + 40;
+    if (size < headerBytes || data[0] != 'B' || data[1] != 'M')
+        return {};
+    const std::uint32_t pixelOffset = read32(data + 10);
+    const auto width = static_cast<std::int32_t>(read32(data + 18));
+    const auto height = static_cast<std::int32_t>(read32(data + 22));
+    if (read32(data + 14) < 40 || read16(data + 26) != 1 || read16(data + 28) != 24 ||
+        read32(data + 30) != 0 || width < visible.width() || std::abs(height) < visible.height())
+        return {};
+
+    const qint64 stride = (qint64{width} * 3 + 3) / 4 * 4;
+    const qint64 rows = std::abs(height);
+    if (pixelOffset + stride * rows > size)
+        return {};
+
+    // Rows are stored bottom-up unless the height is negative.
+    bottomUp = height > 0;
+    const qint64 firstRow = bottomUp ? rows - visible.height() : 0;
+    return QImage(data + pixelOffset + firstRow * stride, visible.width(), visible.height(), stride,
+                  QImage::Format_BGR888);
+}
+
+} // namespace
+
+QPixmap visiblePicture(const QString& resourcePath, QSize visible)
+{
+    const QResource resource(resourcePath);
+    if (resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression) {
+        bool bottomUp = false;
+        const QImage rows = visibleRowsInPlace(resource.data(), resource.size(), visible, bottomUp);
+        if (!rows.isNull())
+            return QPixmap::fromImage(bottomUp ? rows.mirrored(false, true) : rows.copy());
+    }
+    const QPixmap whole(resourcePath);
+    return whole.isNull() ? whole : whole.copy(QRect(QPoint(0, 0), visible));
+}
+
+} // namespace runtime

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QPixmap>
+#include <QSize>
+#include <QString>
+
+namespace runtime {
+
+// The top-left part of a picture that a window of the given size shows.
+// An uncompressed 24-bit bitmap stored without compression in the resources
+// is read in place, and only its visible part is converted; any other
+// picture goes through Qt's image reader.  A null pixmap when there is none.
+QPixmap visiblePicture(const QString& resourcePath, QSize visible);
+
+} // namespace runtime
