@@ -1,20 +1,9 @@
 #include "FakeRuntime.h"
 
+#include "runtime/QtText.h"
 #include "runtime/RuntimeError.h"
 
-namespace {
-
-QString toQString(std::u16string_view text)
-{
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString toQString(std::string_view name)
-{
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-}
-
-} // namespace
+using runtime::toQString;
 
 QString FakeRuntime::field(std::string_view name) const
 {

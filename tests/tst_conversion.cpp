@@ -1,6 +1,6 @@
 #include "conversion/Conversion.h"
 
-#include "ErrorCapture.h"
+#include "Checks.h"
 
 #include <QObject>
 #include <QTest>
@@ -13,11 +13,6 @@ using runtime::ErrorCode;
 namespace {
 
 enum class Direction { EuroToPunt, PuntToEuro };
-
-QString exact(double value)
-{
-    return QString::number(value, 'g', 17);
-}
 
 QString convert(Direction direction, const QString& text)
 {

@@ -3,6 +3,8 @@
 #include "runtime/QtHost.h"
 #include "window/FrmEuro.h"
 
+#include "WindowControls.h"
+
 #include <QAccessible>
 #include <QApplication>
 #include <QFile>
@@ -386,13 +388,7 @@ private slots:
     }
 
 private:
-    QWidget* control(const QString& name) const
-    {
-        QWidget* widget = form_->control(name.toStdString());
-        if (!widget)
-            qFatal("no control named %s", qPrintable(name));
-        return widget;
-    }
+    QWidget* control(const QString& name) const { return requireControl(*form_, name); }
 
     std::unique_ptr<runtime::FormWindow> form_;
 };

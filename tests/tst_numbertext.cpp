@@ -1,6 +1,6 @@
 #include "runtime/NumberText.h"
 
-#include "ErrorCapture.h"
+#include "Checks.h"
 
 #include <QObject>
 #include <QTest>
@@ -17,12 +17,6 @@
 using runtime::ErrorCode;
 
 namespace {
-
-// Seventeen digits tell any two doubles apart, signed zeros included.
-QString exact(double value)
-{
-    return QString::number(value, 'g', 17);
-}
 
 QString printfText(double value)
 {

@@ -4,8 +4,9 @@
 #include "window/CommandHandlers.h"
 #include "window/FrmEuro.h"
 
-#include "ErrorCapture.h"
+#include "Checks.h"
 #include "ModalWatcher.h"
+#include "WindowControls.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -338,13 +339,7 @@ private slots:
     }
 
 private:
-    QWidget* control(const QString& name) const
-    {
-        QWidget* widget = host_->window().control(name.toStdString());
-        if (!widget)
-            qFatal("no control named %s", qPrintable(name));
-        return widget;
-    }
+    QWidget* control(const QString& name) const { return requireControl(host_->window(), name); }
     QLineEdit* field(const QString& name) const { return qobject_cast<QLineEdit*>(control(name)); }
     QPushButton* button(const QString& name) const
     {

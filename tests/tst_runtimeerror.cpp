@@ -1,6 +1,6 @@
 #include "runtime/RuntimeError.h"
 
-#include "ErrorCapture.h"
+#include "Checks.h"
 
 #include <QObject>
 #include <QTest>
