@@ -20,13 +20,13 @@ namespace runtime {
 
 namespace {
 
-QFont toQFont(const FontSpec& spec)
+QFont toQFont(const FontSpec& stored)
 {
     // Qt text is Unicode throughout, so the stored character set needs no
     // counterpart here.
-    QFont font(toQString(spec.face));
-    font.setPointSizeF(spec.points);
-    font.setWeight(static_cast<QFont::Weight>(spec.weight));
+    QFont font(toQString(stored.face));
+    font.setPointSizeF(stored.points);
+    font.setWeight(static_cast<QFont::Weight>(stored.weight));
     return font;
 }
 
