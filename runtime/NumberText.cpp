@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cfenv>
 #include <charconv>
 #include <cmath>
@@ -215,17 +216,22 @@ struct RoundedDecimal {
 // Empty when the decimal exponent falls outside the plain range.
 std::optional<RoundedDecimal> roundToShownDigits(double magnitude)
 {
-    int binaryExponent = 0;
-    const double fraction = std::frexp(magnitude, &binaryExponent);
-    const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
-    const int shift = 53 - binaryExponent; // magnitude = mantissa / 2^shift
+    const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+    const auto biasedExponent = static_cast<int>(bits >> 52);
+    if (biasedExponent == 0)
+        return std::nullopt; // subnormal: far below the plain range
+    constexpr std::uint64_t hiddenBit = std::uint64_t{1} << 52;
+    const std::uint64_t mantissa = (bits & (hiddenBit - 1)) | hiddenBit;
+    // magnitude = mantissa / 2^shift, and magnitude lies in [2^(b-1), 2^b)
+    const int binaryExponent = biasedExponent - 1022;
+    const int shift = 53 - binaryExponent;
     if (shift <= 0)
         return std::nullopt;
 
-    // log10 of the value lies in [(b-1) log10 2, b log10 2): this estimate is
-    // the decimal exponent or one below it.
-    constexpr double log10Of2 = 0.30102999566398119521;
-    int exponent = static_cast<int>(std::floor((binaryExponent - 1) * log10Of2));
+    // log10 of the value lies in [(b-1) log10 2, b log10 2): this estimate,
+    // floor((b-1) log10 2) in fixed point, is the decimal exponent or one
+    // below it.
+    int exponent = ((binaryExponent - 1) * 78913) >> 18;
     const auto lowest = powersOfTen[shownDigits - 1];
     const auto limit = powersOfTen[shownDigits];
     for (int attempt = 0; attempt < 2; ++attempt, ++exponent) {
