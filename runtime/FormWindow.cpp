@@ -20,6 +20,15 @@ namespace runtime {
 
 namespace {
 
+// Makes the font faces that window definitions name resolve on Linux.
+void registerFontSubstitutes()
+{
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
+                              QStringLiteral("Liberation Serif"));
+    QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+}
+
 QFont toQFont(const FontSpec& stored)
 {
     // Qt text is Unicode throughout, so the stored character set needs no
@@ -107,6 +116,7 @@ void applyGeometry(QWidget* control, const ControlDefinition& row)
 FormWindow::FormWindow(const FormDefinition& definition, QWidget* parent)
     : QWidget(parent)
 {
+    registerFontSubstitutes();
     setObjectName(toQString(definition.name));
     setWindowTitle(toQString(definition.title));
     // A fixed size, so no maximise button either.

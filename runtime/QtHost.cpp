@@ -6,7 +6,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QFont>
 #include <QIcon>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -33,16 +32,8 @@ QLineEdit* findField(FormWindow& window, std::string_view field)
 
 } // namespace
 
-void registerFontSubstitutes()
-{
-    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
-                              QStringLiteral("Liberation Serif"));
-    QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-}
-
 QtHost::QtHost(const ProjectDescriptor& project)
-    : window_((registerFontSubstitutes(), project.form))
+    : window_(project.form)
 {
     if (project.startupObject != project.form.name)
         throw std::logic_error("the start-up object is not the described window");

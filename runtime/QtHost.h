@@ -26,9 +26,6 @@ private:
     FormWindow window_;
 };
 
-// Makes the font faces that window definitions name resolve on Linux.
-void registerFontSubstitutes();
-
 // The start routine: creates the application, shows the start-up window and
 // runs the event loop until the program ends.  Returns the exit status.
 int start(int argc, char* argv[], const ProjectDescriptor& project);

@@ -1,6 +1,5 @@
 #include "runtime/FormWindow.h"
 
-#include "runtime/QtHost.h"
 #include "window/FrmEuro.h"
 
 #include "WindowControls.h"
@@ -43,7 +42,6 @@ private slots:
     void initTestCase()
     {
         QLocale::setDefault(QLocale::c());
-        runtime::registerFontSubstitutes();
         form_ = std::make_unique<runtime::FormWindow>(window::frmEuroDefinition);
         form_->show();
         QApplication::setActiveWindow(form_.get());
