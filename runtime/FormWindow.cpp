@@ -131,8 +131,14 @@ FormWindow::FormWindow(const FormDefinition& definition, QWidget* parent)
     setPalette(background);
     setAutoFillBackground(true);
 
+    buildControls(definition.controls);
+    describeForScreenReaders(definition);
+}
+
+void FormWindow::buildControls(std::span<const ControlDefinition> rows)
+{
     std::vector<std::pair<int, QWidget*>> focusable;
-    for (const ControlDefinition& row : definition.controls) {
+    for (const ControlDefinition& row : rows) {
         QWidget* control = createControl(row, this);
         control->setObjectName(toQString(row.name));
         if (row.font)
@@ -143,6 +149,16 @@ FormWindow::FormWindow(const FormDefinition& definition, QWidget* parent)
             focusable.emplace_back(row.tabIndex, control);
     }
 
+    // The focus chain follows the tab indexes, and starts at the lowest.
+    std::sort(focusable.begin(), focusable.end());
+    for (std::size_t i = 1; i < focusable.size(); ++i)
+        setTabOrder(focusable[i - 1].second, focusable[i].second);
+    if (!focusable.empty())
+        focusable.front().second->setFocus();
+}
+
+void FormWindow::describeForScreenReaders(const FormDefinition& definition)
+{
     for (const AccessibleText& text : definition.accessibleTexts) {
         QWidget* target = requireControl(text.control);
         target->setAccessibleName(toQString(text.name));
@@ -154,12 +170,6 @@ FormWindow::FormWindow(const FormDefinition& definition, QWidget* parent)
             throw std::logic_error("a buddy is given to a control that is no label");
         label->setBuddy(requireControl(buddy.control));
     }
-
-    std::sort(focusable.begin(), focusable.end());
-    for (std::size_t i = 1; i < focusable.size(); ++i)
-        setTabOrder(focusable[i - 1].second, focusable[i].second);
-    if (!focusable.empty())
-        focusable.front().second->setFocus();
 }
 
 QWidget* FormWindow::control(std::string_view name) const

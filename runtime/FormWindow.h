@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <span>
 #include <string_view>
 
 namespace runtime {
@@ -31,6 +32,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void buildControls(std::span<const ControlDefinition> rows);
+    void describeForScreenReaders(const FormDefinition& definition);
     QWidget* requireControl(std::string_view name) const;
 
     QPixmap picture_;
