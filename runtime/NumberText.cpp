@@ -99,7 +99,7 @@ long long decimalOrder(const NumberSyntax& number)
     return exponent - static_cast<long long>(firstFraction) - 1;
 }
 
-// Powers of ten that a double or a 64-bit integer holds exactly.
+// 10^0 to 10^19: every power of ten that a 64-bit unsigned integer holds.
 constexpr std::array<std::uint64_t, 20> powersOfTen = [] {
     std::array<std::uint64_t, 20> powers{};
     std::uint64_t power = 1;
@@ -298,9 +298,9 @@ std::u16string numberToText(double value)
     }
     // Exponent form, and the plain range's rare misses, the general way.
     char buffer[32];
-    auto end =
-        std::to_chars(std::begin(buffer), std::end(buffer), value, std::chars_format::general, 15)
-            .ptr;
+    auto end = std::to_chars(std::begin(buffer), std::end(buffer), value,
+                             std::chars_format::general, shownDigits)
+                   .ptr;
     // Upper case as "%G" writes it: the exponent mark, and INF or NAN should one arrive.
     std::transform(buffer, end, buffer, [](char c) {
         return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
