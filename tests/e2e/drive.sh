@@ -47,6 +47,18 @@ focused_field_text() {
     xclip -o -selection clipboard
 }
 
+# The focused field's text as soon as it reads <expected>, or what it reads
+# after about three seconds: a slow machine gets time, a wrong text is shown.
+focused_field_text_becomes() { # <expected>
+    local text
+    for _ in $(seq 15); do
+        text=$(focused_field_text)
+        [[ $text == "$1" ]] && break
+        sleep 0.2
+    done
+    printf '%s' "$text"
+}
+
 windows_titled() {
     xdotool search --onlyvisible --name "$title" 2>/dev/null | wc -l
 }
