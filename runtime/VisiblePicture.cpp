@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <utility>
 
 namespace runtime {
 
@@ -22,9 +23,10 @@ std::uint16_t read16(const uchar* at)
     return static_cast<std::uint16_t>(at[0] | at[1] << 8);
 }
 
-// The visible rows of a 24-bit uncompressed bitmap, without a copy of the
-// rest; a null image when the data is not such a bitmap.
-QImage visibleRowsInPlace(const uchar* data, qint64 size, QSize visible, bool& bottomUp)
+// The visible part of a 24-bit uncompressed bitmap, upright, copied from
+// the data without touching the rest; a null image when the data is not
+// such a bitmap.
+QImage visiblePartOfBitmap(const uchar* data, qint64 size, QSize visible)
 {
     constexpr qint64 headerBytes = 14 + 40;
     if (size < headerBytes || data[0] != 'B' || data[1] != 'M')
@@ -42,10 +44,11 @@ QImage visibleRowsInPlace(const uchar* data, qint64 size, QSize visible, bool& b
         return {};
 
     // Rows are stored bottom-up unless the height is negative.
-    bottomUp = height > 0;
+    const bool bottomUp = height > 0;
     const qint64 firstRow = bottomUp ? rows - visible.height() : 0;
-    return QImage(data + pixelOffset + firstRow * stride, visible.width(), visible.height(), stride,
-                  QImage::Format_BGR888);
+    const QImage inPlace(data + pixelOffset + firstRow * stride, visible.width(), visible.height(),
+                         stride, QImage::Format_BGR888);
+    return bottomUp ? inPlace.mirrored(false, true) : inPlace.copy();
 }
 
 } // namespace
@@ -54,10 +57,9 @@ QPixmap visiblePicture(const QString& resourcePath, QSize visible)
 {
     const QResource resource(resourcePath);
     if (resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression) {
-        bool bottomUp = false;
-        const QImage rows = visibleRowsInPlace(resource.data(), resource.size(), visible, bottomUp);
-        if (!rows.isNull())
-            return QPixmap::fromImage(bottomUp ? rows.mirrored(false, true) : rows.copy());
+        QImage part = visiblePartOfBitmap(resource.data(), resource.size(), visible);
+        if (!part.isNull())
+            return QPixmap::fromImage(std::move(part));
     }
     const QPixmap whole(resourcePath);
     return whole.isNull() ? whole : whole.copy(QRect(QPoint(0, 0), visible));
