@@ -29,13 +29,10 @@ struct Rgb {
     std::uint8_t blue = 0;
 };
 
-enum class CharacterSet { Ansi };
-
 struct FontSpec {
     std::string_view face;
     double points = 0.0;
     int weight = 400; // 400 normal, 700 bold
-    CharacterSet characterSet = CharacterSet::Ansi;
 };
 
 enum class ControlKind { PushButton, TextField, Label };

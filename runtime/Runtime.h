@@ -11,8 +11,10 @@
 // exception from wherever it arises up to deliverClick(), which reports it in
 // the message box; the program and both fields' texts survive it.
 //
-// Nothing here depends on Qt: the handlers and the conversions are tested
-// against a fake host, and only the Qt host implements this for real.
+// Nothing here depends on a toolkit: the handlers and the conversions are
+// tested against a fake host.  Two hosts implement this for real from the
+// same window definition and bindings: hosts/qt on Qt Widgets for Linux and
+// hosts/win32 on the Win32 API for Windows.
 
 #include <string>
 #include <string_view>

@@ -1,9 +1,9 @@
 #include "FakeRuntime.h"
 
-#include "runtime/QtText.h"
+#include "hosts/qt/QtText.h"
 #include "runtime/RuntimeError.h"
 
-using runtime::toQString;
+using qthost::toQString;
 
 QString FakeRuntime::field(std::string_view name) const
 {

@@ -1,4 +1,6 @@
-#include "runtime/FormWindow.h"
+#include "hosts/qt/FormWindow.h"
+
+#include "hosts/qt/PlatformFonts.h"
 
 #include "window/FrmEuro.h"
 
@@ -42,7 +44,8 @@ private slots:
     void initTestCase()
     {
         QLocale::setDefault(QLocale::c());
-        form_ = std::make_unique<runtime::FormWindow>(window::frmEuroDefinition);
+        qthost::registerFontSubstitutes();
+        form_ = std::make_unique<qthost::FormWindow>(window::frmEuroDefinition);
         form_->show();
         QApplication::setActiveWindow(form_.get());
         QVERIFY(QTest::qWaitForWindowActive(form_.get()));
@@ -388,7 +391,7 @@ private slots:
 private:
     QWidget* control(const QString& name) const { return requireControl(*form_, name); }
 
-    std::unique_ptr<runtime::FormWindow> form_;
+    std::unique_ptr<qthost::FormWindow> form_;
 };
 
 QTEST_MAIN(TestFormWindow)

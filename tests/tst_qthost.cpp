@@ -1,4 +1,4 @@
-#include "runtime/QtHost.h"
+#include "hosts/qt/QtHost.h"
 
 #include "runtime/RuntimeError.h"
 #include "window/CommandHandlers.h"
@@ -37,7 +37,7 @@ private slots:
 
     void init()
     {
-        host_ = std::make_unique<runtime::QtHost>(window::project);
+        host_ = std::make_unique<qthost::QtHost>(window::project);
         host_->window().show();
         QApplication::setActiveWindow(&host_->window());
         QVERIFY(QTest::qWaitForWindowActive(&host_->window()));
@@ -325,17 +325,17 @@ private slots:
         const runtime::ClickBinding toNowhere[] = {{"cmdMissing", window::cmdClearClick}};
         const runtime::ProjectDescriptor unbound{
             "frmEuro", window::frmEuroDefinition, toNowhere, "", "1", {}};
-        QVERIFY_THROWS_EXCEPTION(std::logic_error, runtime::QtHost{unbound});
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, qthost::QtHost{unbound});
 
         const runtime::ProjectDescriptor wrongStart{
             "frmOther", window::frmEuroDefinition, {}, "", "1", {}};
-        QVERIFY_THROWS_EXCEPTION(std::logic_error, runtime::QtHost{wrongStart});
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, qthost::QtHost{wrongStart});
 
         const runtime::Buddy toNoLabel[] = {{"cmdClear", "txtEuro"}};
         runtime::FormDefinition badBuddy = window::frmEuroDefinition;
         badBuddy.buddies = toNoLabel;
         const runtime::ProjectDescriptor withBadBuddy{"frmEuro", badBuddy, {}, "", "1", {}};
-        QVERIFY_THROWS_EXCEPTION(std::logic_error, runtime::QtHost{withBadBuddy});
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, qthost::QtHost{withBadBuddy});
     }
 
 private:
@@ -346,7 +346,7 @@ private:
         return qobject_cast<QPushButton*>(control(name));
     }
 
-    std::unique_ptr<runtime::QtHost> host_;
+    std::unique_ptr<qthost::QtHost> host_;
 };
 
 QTEST_MAIN(TestQtHost)

@@ -1,7 +1,7 @@
 #include "QtHost.h"
 
+#include "hosts/qt/QtText.h"
 #include "runtime/ClickDispatch.h"
-#include "runtime/QtText.h"
 #include "runtime/RuntimeError.h"
 
 #include <QAbstractButton>
@@ -16,7 +16,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace runtime {
+namespace qthost {
 
 namespace {
 
@@ -24,15 +24,15 @@ QLineEdit* findField(FormWindow& window, std::string_view field)
 {
     auto* edit = qobject_cast<QLineEdit*>(window.control(field));
     if (!edit)
-        throw RuntimeError(ErrorCode::FieldAccessFailed, u"The window has no field named " +
-                                                             toQString(field).toStdU16String() +
-                                                             u".");
+        throw runtime::RuntimeError(runtime::ErrorCode::FieldAccessFailed,
+                                    u"The window has no field named " +
+                                        toQString(field).toStdU16String() + u".");
     return edit;
 }
 
 } // namespace
 
-QtHost::QtHost(const ProjectDescriptor& project)
+QtHost::QtHost(const runtime::ProjectDescriptor& project)
     : window_(project.form)
 {
     if (project.startupObject != project.form.name)
@@ -41,17 +41,18 @@ QtHost::QtHost(const ProjectDescriptor& project)
     for (const std::string_view path : project.icons)
         icon.addFile(toQString(path));
     window_.setWindowIcon(icon);
-    for (const ClickBinding& binding : project.clickBindings) {
+    for (const runtime::ClickBinding& binding : project.clickBindings) {
         auto* button = qobject_cast<QAbstractButton*>(window_.control(binding.control));
         if (!button)
             throw std::logic_error("a click is bound to no button: " +
                                    std::string(binding.control));
-        QObject::connect(button, &QAbstractButton::clicked, &window_,
-                         [this, handler = binding.handler] { deliverClick(*this, handler); });
+        QObject::connect(
+            button, &QAbstractButton::clicked, &window_,
+            [this, handler = binding.handler] { runtime::deliverClick(*this, handler); });
     }
 }
 
-FieldText QtHost::fieldText(std::string_view field)
+runtime::FieldText QtHost::fieldText(std::string_view field)
 {
     return findField(window_, field)->text().toStdU16String();
 }
@@ -84,7 +85,7 @@ void QtHost::end()
     window_.close();
 }
 
-int start(int argc, char* argv[], const ProjectDescriptor& project)
+int start(int argc, char* argv[], const runtime::ProjectDescriptor& project)
 {
     QApplication application(argc, argv);
     QApplication::setApplicationVersion(toQString(project.version));
@@ -99,4 +100,4 @@ int start(int argc, char* argv[], const ProjectDescriptor& project)
     return QApplication::exec();
 }
 
-} // namespace runtime
+} // namespace qthost

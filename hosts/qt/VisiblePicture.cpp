@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <utility>
 
-namespace runtime {
+namespace qthost {
 
 namespace {
 
@@ -65,4 +65,4 @@ QPixmap visiblePicture(const QString& resourcePath, QSize visible)
     return whole.isNull() ? whole : whole.copy(QRect(QPoint(0, 0), visible));
 }
 
-} // namespace runtime
+} // namespace qthost

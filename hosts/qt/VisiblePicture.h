@@ -4,7 +4,7 @@
 #include <QSize>
 #include <QString>
 
-namespace runtime {
+namespace qthost {
 
 // The top-left part of a picture that a window of the given size shows.
 // An uncompressed 24-bit bitmap stored without compression in the resources
@@ -12,4 +12,4 @@ namespace runtime {
 // picture goes through Qt's image reader.  A null pixmap when there is none.
 QPixmap visiblePicture(const QString& resourcePath, QSize visible);
 
-} // namespace runtime
+} // namespace qthost

@@ -1,8 +1,8 @@
 #include "FormWindow.h"
 
-#include "runtime/CommandButton.h"
-#include "runtime/QtText.h"
-#include "runtime/VisiblePicture.h"
+#include "hosts/qt/CommandButton.h"
+#include "hosts/qt/QtText.h"
+#include "hosts/qt/VisiblePicture.h"
 
 #include <QColor>
 #include <QFont>
@@ -16,41 +16,30 @@
 #include <string>
 #include <vector>
 
-namespace runtime {
+namespace qthost {
 
 namespace {
 
-// Makes the font faces that window definitions name resolve on Linux.
-void registerFontSubstitutes()
+QFont toQFont(const runtime::FontSpec& stored)
 {
-    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
-                              QStringLiteral("Liberation Serif"));
-    QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-}
-
-QFont toQFont(const FontSpec& stored)
-{
-    // Qt text is Unicode throughout, so the stored character set needs no
-    // counterpart here.
     QFont font(toQString(stored.face));
     font.setPointSizeF(stored.points);
     font.setWeight(static_cast<QFont::Weight>(stored.weight));
     return font;
 }
 
-QColor toQColor(Rgb colour)
+QColor toQColor(runtime::Rgb colour)
 {
     return {colour.red, colour.green, colour.blue};
 }
 
-QRect pixelRect(const ControlDefinition& row)
+QRect pixelRect(const runtime::ControlDefinition& row)
 {
-    return {twipsToPixels(row.left), twipsToPixels(row.top), twipsToPixels(row.width),
-            twipsToPixels(row.height)};
+    return {runtime::twipsToPixels(row.left), runtime::twipsToPixels(row.top),
+            runtime::twipsToPixels(row.width), runtime::twipsToPixels(row.height)};
 }
 
-QLabel* createLabel(const ControlDefinition& row, QWidget* parent)
+QLabel* createLabel(const runtime::ControlDefinition& row, QWidget* parent)
 {
     auto* label = new QLabel(parent);
     label->setTextFormat(Qt::PlainText);
@@ -64,20 +53,20 @@ QLabel* createLabel(const ControlDefinition& row, QWidget* parent)
     return label;
 }
 
-QWidget* createControl(const ControlDefinition& row, QWidget* parent)
+QWidget* createControl(const runtime::ControlDefinition& row, QWidget* parent)
 {
     switch (row.kind) {
-    case ControlKind::PushButton:
+    case runtime::ControlKind::PushButton:
         return new CommandButton(toQString(row.text), parent);
-    case ControlKind::TextField:
+    case runtime::ControlKind::TextField:
         return new QLineEdit(toQString(row.text), parent);
-    case ControlKind::Label:
+    case runtime::ControlKind::Label:
         return createLabel(row, parent);
     }
     return nullptr;
 }
 
-void applyLook(QWidget* control, const ControlLook& look)
+void applyLook(QWidget* control, const runtime::ControlLook& look)
 {
     QPalette palette = control->palette();
     if (look.textColour) {
@@ -93,18 +82,18 @@ void applyLook(QWidget* control, const ControlLook& look)
 }
 
 // Places the control; a control sized to its text keeps its top-left corner.
-void applyGeometry(QWidget* control, const ControlDefinition& row)
+void applyGeometry(QWidget* control, const runtime::ControlDefinition& row)
 {
     const QRect stored = pixelRect(row);
     switch (row.look.sizing) {
-    case Sizing::Stored:
+    case runtime::Sizing::Stored:
         control->setGeometry(stored);
         break;
-    case Sizing::ToText:
+    case runtime::Sizing::ToText:
         control->move(stored.topLeft());
         control->resize(control->sizeHint());
         break;
-    case Sizing::HeightToText:
+    case runtime::Sizing::HeightToText:
         control->move(stored.topLeft());
         control->resize(stored.width(), control->heightForWidth(stored.width()));
         break;
@@ -113,17 +102,17 @@ void applyGeometry(QWidget* control, const ControlDefinition& row)
 
 } // namespace
 
-FormWindow::FormWindow(const FormDefinition& definition, QWidget* parent)
+FormWindow::FormWindow(const runtime::FormDefinition& definition, QWidget* parent)
     : QWidget(parent)
 {
-    registerFontSubstitutes();
     setObjectName(toQString(definition.name));
     setWindowTitle(toQString(definition.title));
     // A fixed size, so no maximise button either.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(twipsToPixels(definition.clientWidth), twipsToPixels(definition.clientHeight));
+    setFixedSize(runtime::twipsToPixels(definition.clientWidth),
+                 runtime::twipsToPixels(definition.clientHeight));
     picture_ = visiblePicture(toQString(definition.picture), size());
     setFont(toQFont(definition.font));
     QPalette background = palette();
@@ -135,10 +124,10 @@ FormWindow::FormWindow(const FormDefinition& definition, QWidget* parent)
     describeForScreenReaders(definition);
 }
 
-void FormWindow::buildControls(std::span<const ControlDefinition> rows)
+void FormWindow::buildControls(std::span<const runtime::ControlDefinition> rows)
 {
     std::vector<std::pair<int, QWidget*>> focusable;
-    for (const ControlDefinition& row : rows) {
+    for (const runtime::ControlDefinition& row : rows) {
         QWidget* control = createControl(row, this);
         control->setObjectName(toQString(row.name));
         if (row.font)
@@ -149,22 +138,24 @@ void FormWindow::buildControls(std::span<const ControlDefinition> rows)
             focusable.emplace_back(row.tabIndex, control);
     }
 
-    // The focus chain follows the tab indexes, and starts at the lowest.
-    std::sort(focusable.begin(), focusable.end());
+    // The focus chain follows the tab indexes, and starts at the lowest;
+    // equal indexes keep the order of the definition.
+    std::stable_sort(focusable.begin(), focusable.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < focusable.size(); ++i)
         setTabOrder(focusable[i - 1].second, focusable[i].second);
     if (!focusable.empty())
         focusable.front().second->setFocus();
 }
 
-void FormWindow::describeForScreenReaders(const FormDefinition& definition)
+void FormWindow::describeForScreenReaders(const runtime::FormDefinition& definition)
 {
-    for (const AccessibleText& text : definition.accessibleTexts) {
+    for (const runtime::AccessibleText& text : definition.accessibleTexts) {
         QWidget* target = requireControl(text.control);
         target->setAccessibleName(toQString(text.name));
         target->setAccessibleDescription(toQString(text.description));
     }
-    for (const Buddy& buddy : definition.buddies) {
+    for (const runtime::Buddy& buddy : definition.buddies) {
         auto* label = qobject_cast<QLabel*>(requireControl(buddy.label));
         if (!label)
             throw std::logic_error("a buddy is given to a control that is no label");
@@ -199,4 +190,4 @@ void FormWindow::paintEvent(QPaintEvent* event)
     painter.drawPixmap(0, 0, picture_);
 }
 
-} // namespace runtime
+} // namespace qthost

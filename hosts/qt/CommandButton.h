@@ -2,7 +2,7 @@
 
 #include <QPushButton>
 
-namespace runtime {
+namespace qthost {
 
 // A push button that Enter clicks while it has the focus, as Space does,
 // without being a default button: the window has none, and no button is
@@ -17,4 +17,4 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 
-} // namespace runtime
+} // namespace qthost

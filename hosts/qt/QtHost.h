@@ -1,33 +1,35 @@
 #pragma once
 
+#include "hosts/qt/FormWindow.h"
+#include "hosts/qt/PlatformFonts.h"
 #include "runtime/FormDefinition.h"
-#include "runtime/FormWindow.h"
 #include "runtime/Runtime.h"
 
-namespace runtime {
+namespace qthost {
 
 // The host on Qt Widgets: builds the start-up window from the project's
 // descriptor, delivers each bound button's clicks to its handler, and
 // serves the handlers' requests on the window's fields.
-class QtHost final : public Runtime {
+class QtHost final : public runtime::Runtime {
 public:
     // Needs a QApplication.  Throws std::logic_error for a descriptor whose
     // start-up object or bindings do not match its window.
-    explicit QtHost(const ProjectDescriptor& project);
+    explicit QtHost(const runtime::ProjectDescriptor& project);
 
     FormWindow& window() { return window_; }
 
-    FieldText fieldText(std::string_view field) override;
+    runtime::FieldText fieldText(std::string_view field) override;
     void setFieldText(std::string_view field, std::u16string_view text) override;
     void showMessage(std::u16string_view prompt) override;
     void end() override;
 
 private:
+    PlatformFonts fonts_; // before the window, which measures its text
     FormWindow window_;
 };
 
 // The start routine: creates the application, shows the start-up window and
 // runs the event loop until the program ends.  Returns the exit status.
-int start(int argc, char* argv[], const ProjectDescriptor& project);
+int start(int argc, char* argv[], const runtime::ProjectDescriptor& project);
 
-} // namespace runtime
+} // namespace qthost

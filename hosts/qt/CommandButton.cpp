@@ -2,7 +2,7 @@
 
 #include <QKeyEvent>
 
-namespace runtime {
+namespace qthost {
 
 void CommandButton::keyPressEvent(QKeyEvent* event)
 {
@@ -17,4 +17,4 @@ void CommandButton::keyPressEvent(QKeyEvent* event)
     QPushButton::keyPressEvent(event);
 }
 
-} // namespace runtime
+} // namespace qthost

@@ -5,7 +5,7 @@
 #include <string_view>
 
 // Field text and names cross into Qt here and nowhere else.
-namespace runtime {
+namespace qthost {
 
 inline QString toQString(std::u16string_view text)
 {
@@ -17,4 +17,4 @@ inline QString toQString(std::string_view utf8)
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-} // namespace runtime
+} // namespace qthost

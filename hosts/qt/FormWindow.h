@@ -8,7 +8,7 @@
 #include <span>
 #include <string_view>
 
-namespace runtime {
+namespace qthost {
 
 // A window built from its stored definition: the picture painted at natural
 // size from the top-left corner, each control placed, styled and named after
@@ -19,7 +19,7 @@ class FormWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit FormWindow(const FormDefinition& definition, QWidget* parent = nullptr);
+    explicit FormWindow(const runtime::FormDefinition& definition, QWidget* parent = nullptr);
 
     // The control of that name, or nullptr.
     QWidget* control(std::string_view name) const;
@@ -32,11 +32,11 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void buildControls(std::span<const ControlDefinition> rows);
-    void describeForScreenReaders(const FormDefinition& definition);
+    void buildControls(std::span<const runtime::ControlDefinition> rows);
+    void describeForScreenReaders(const runtime::FormDefinition& definition);
     QWidget* requireControl(std::string_view name) const;
 
     QPixmap picture_;
 };
 
-} // namespace runtime
+} // namespace qthost

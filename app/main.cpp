@@ -1,7 +1,0 @@
-#include "runtime/QtHost.h"
-#include "window/FrmEuro.h"
-
-int main(int argc, char* argv[])
-{
-    return runtime::start(argc, argv, window::project);
-}
