@@ -1,24 +1,23 @@
 #include "FakeRuntime.h"
 
-#include "hosts/qt/QtText.h"
 #include "runtime/RuntimeError.h"
 
-using qthost::toQString;
+#include "Checks.h"
 
-QString FakeRuntime::field(std::string_view name) const
+std::string FakeRuntime::field(std::string_view name) const
 {
     const auto found = fields.find(name);
-    return found == fields.end() ? QString() : toQString(std::u16string_view(found->second));
+    return found == fields.end() ? std::string() : utf8(found->second);
 }
 
-void FakeRuntime::setField(std::string_view name, const QString& text)
+void FakeRuntime::setField(std::string_view name, std::u16string_view text)
 {
-    fields.insert_or_assign(std::string(name), text.toStdU16String());
+    fields.insert_or_assign(std::string(name), runtime::FieldText(text));
 }
 
 runtime::FieldText FakeRuntime::fieldText(std::string_view field)
 {
-    calls << QStringLiteral("read ") + toQString(field);
+    calls.push_back("read " + std::string(field));
     if (field == failingRead)
         throw runtime::RuntimeError(runtime::ErrorCode::FieldAccessFailed, u"read failed");
     const auto found = fields.find(field);
@@ -27,7 +26,7 @@ runtime::FieldText FakeRuntime::fieldText(std::string_view field)
 
 void FakeRuntime::setFieldText(std::string_view field, std::u16string_view text)
 {
-    calls << QStringLiteral("write %1: %2").arg(toQString(field), toQString(text));
+    calls.push_back("write " + std::string(field) + ": " + utf8(text));
     if (field == failingWrite)
         throw runtime::RuntimeError(runtime::ErrorCode::FieldAccessFailed, u"write failed");
     fields.insert_or_assign(std::string(field), runtime::FieldText(text));
@@ -35,10 +34,20 @@ void FakeRuntime::setFieldText(std::string_view field, std::u16string_view text)
 
 void FakeRuntime::showMessage(std::u16string_view prompt)
 {
-    calls << QStringLiteral("message: ") + toQString(prompt);
+    calls.push_back("message: " + utf8(prompt));
 }
 
 void FakeRuntime::end()
 {
-    calls << QStringLiteral("end");
+    calls.push_back("end");
+}
+
+doctest::String
+doctest::StringMaker<std::vector<std::string>>::convert(const std::vector<std::string>& lines)
+{
+    std::string text = "{";
+    for (const auto& line : lines)
+        text += "\n  \"" + line + "\"";
+    text += "\n}";
+    return text.c_str();
 }

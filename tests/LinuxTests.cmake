@@ -1,0 +1,50 @@
+# Tests of the Qt host, the real program and what is installed on Linux.
+find_package(Qt6 6.4 REQUIRED COMPONENTS Test Widgets)
+set(CMAKE_AUTOMOC ON)
+
+# Watches for message boxes, and finds controls, in the window tests.
+add_library(modal_watcher STATIC ModalWatcher.cpp ModalWatcher.h WindowControls.h)
+target_link_libraries(modal_watcher PUBLIC Qt6::Widgets Qt6::Test PRIVATE project_warnings)
+
+# Qt tests run with a pinned locale and no display.
+set(qt_test_environment "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
+set(qt_test_libraries qthost window assets runtime Qt6::Test)
+
+punt_add_test(tst_formwindow
+    LIBRARIES ${qt_test_libraries} ENVIRONMENT ${qt_test_environment})
+# The same checks on a screen of twice the density.
+add_test(NAME tst_formwindow_scale2 COMMAND tst_formwindow)
+set_tests_properties(tst_formwindow_scale2 PROPERTIES
+    ENVIRONMENT "${qt_test_environment};QT_SCALE_FACTOR=2")
+punt_add_test(tst_qthost
+    LIBRARIES ${qt_test_libraries} modal_watcher ENVIRONMENT ${qt_test_environment})
+
+# The real program on a virtual X display, driven by keyboard: as a user
+# would use it, and under strace to show that it writes no file.
+foreach(script IN ITEMS endtoend writesnothing)
+    add_test(NAME ${script}
+        COMMAND ${PROJECT_SOURCE_DIR}/scripts/xvfb-session
+                ${CMAKE_CURRENT_SOURCE_DIR}/e2e/${script}.sh $<TARGET_FILE:punt-converter>)
+    set_tests_properties(${script} PROPERTIES TIMEOUT 120)
+endforeach()
+
+# The desktop entry and the metainfo pass their validators.
+add_test(NAME desktop_entry_valid
+    COMMAND desktop-file-validate ${PROJECT_BINARY_DIR}/assets/${PUNT_APP_ID}.desktop)
+add_test(NAME metainfo_valid
+    COMMAND appstreamcli validate --no-net ${PROJECT_BINARY_DIR}/assets/${PUNT_APP_ID}.metainfo.xml)
+
+# The committed picture is exactly what its generator renders.
+add_test(NAME background_reproducible
+    COMMAND ${CMAKE_COMMAND}
+            -D GENERATOR=$<TARGET_FILE:make_background>
+            -D COMMITTED=${PROJECT_SOURCE_DIR}/assets/background.bmp
+            -D RENDERED=${CMAKE_CURRENT_BINARY_DIR}/background.bmp
+            -P ${CMAKE_CURRENT_SOURCE_DIR}/CompareBackground.cmake)
+
+# What a user installs: the install tree and the Debian package.
+foreach(mode IN ITEMS install deb)
+    add_test(NAME installation_${mode}
+        COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/package/check-installation.sh
+                ${mode} ${PROJECT_BINARY_DIR} ${PUNT_APP_ID} ${PUNT_APP_EXECUTABLE})
+endforeach()
