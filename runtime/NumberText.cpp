@@ -1,19 +1,19 @@
 #include "NumberText.h"
 
 #include "runtime/Ascii.h"
+#include "runtime/MessageText.h"
 #include "runtime/RuntimeError.h"
 
 #include <algorithm>
 #include <cfenv>
 #include <charconv>
 #include <limits>
+#include <optional>
+#include <string>
 
 namespace runtime {
 
 namespace {
-
-// Longest quotation of the user's text in an error message.
-constexpr std::size_t quotedTextLimit = 40;
 
 // Significant digits of a displayed number.
 constexpr int shownDigits = 15;
@@ -27,16 +27,26 @@ bool isDigit(char16_t c)
     return c >= u'0' && c <= u'9';
 }
 
-[[noreturn]] void raiseNotANumber(std::u16string_view text)
+// Says where a text stops being a number and what to type instead.  The
+// stop is the index in the text of the first code unit that cannot be part
+// of a number, or the end of its number part when the number is incomplete.
+[[noreturn]] void raiseNotANumber(std::u16string_view text, std::size_t stop, std::size_t end)
 {
-    std::size_t cut = std::min(text.size(), quotedTextLimit);
-    // Never split a surrogate pair when shortening.
-    if (cut < text.size() && cut > 0 && text[cut - 1] >= 0xD800 && text[cut - 1] <= 0xDBFF)
-        --cut;
-    std::u16string detail = u"\"";
-    detail += text.substr(0, cut);
-    detail += cut < text.size() ? u"\u2026\"" : u"\"";
-    detail += u" is not a number.";
+    std::u16string detail = u"The text " + quotedForMessage(text) + u" is not a number: ";
+    if (stop >= end) {
+        detail += text.find_first_not_of(u" \t") == std::u16string_view::npos
+                      ? u"it has no digits."
+                      : u"it ends before the number is complete.";
+    } else {
+        detail += characterName(text.substr(stop));
+        detail += u" at position ";
+        // Everything before the stop is ASCII, so its index counts characters.
+        detail += widenAscii(std::to_string(stop + 1));
+        detail += u" cannot be part of a number.";
+        if (text[stop] == u',')
+            detail += u" The decimal mark is a point.";
+    }
+    detail += u"\n\nType digits with at most one point, for example 12.5 or -0.75.";
     throw RuntimeError(ErrorCode::TypeMismatch, std::move(detail));
 }
 
@@ -49,7 +59,10 @@ struct NumberSyntax {
     std::u16string_view exponentDigits;
 };
 
-bool parseSyntax(std::u16string_view text, NumberSyntax& out)
+// Reads the text as a number.  Returns the index at which reading stopped
+// short: of the first code unit that cannot be part of the number, or the
+// text's size when the number is incomplete; nothing when all is read.
+std::optional<std::size_t> parseSyntax(std::u16string_view text, NumberSyntax& out)
 {
     std::size_t i = 0;
     const auto digitsFrom = [&](std::size_t start) {
@@ -66,16 +79,18 @@ bool parseSyntax(std::u16string_view text, NumberSyntax& out)
         out.fractionDigits = digitsFrom(i);
     }
     if (out.integerDigits.empty() && out.fractionDigits.empty())
-        return false;
+        return i;
     if (i < text.size() && (text[i] == u'e' || text[i] == u'E')) {
         ++i;
         if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
             out.exponentNegative = text[i++] == u'-';
         out.exponentDigits = digitsFrom(i);
         if (out.exponentDigits.empty())
-            return false;
+            return i;
     }
-    return i == text.size();
+    if (i < text.size())
+        return i;
+    return std::nullopt;
 }
 
 // Decimal order of magnitude of a non-zero number (0 for 1..9.99, -1 for
@@ -106,10 +121,11 @@ double textToNumber(std::u16string_view text)
         core.remove_prefix(1);
     while (!core.empty() && isBlank(core.back()))
         core.remove_suffix(1);
+    const std::size_t leading = static_cast<std::size_t>(core.data() - text.data());
 
     NumberSyntax syntax;
-    if (!parseSyntax(core, syntax))
-        raiseNotANumber(text);
+    if (const auto stop = parseSyntax(core, syntax))
+        raiseNotANumber(text, leading + *stop, leading + core.size());
 
     // The grammar admits ASCII only, so narrowing is exact; from_chars takes
     // no '+', so the sign is applied separately.
@@ -129,7 +145,8 @@ double textToNumber(std::u16string_view text)
             magnitude = 0.0;
         }
     } else if (error != std::errc{} || end != last) {
-        raiseNotANumber(text);
+        raiseNotANumber(text, leading + static_cast<std::size_t>(end - ascii.data()),
+                        leading + core.size());
     }
     return syntax.negative ? -magnitude : magnitude;
 }

@@ -30,6 +30,28 @@ const char* titleOf(ErrorCode code) noexcept
     return "Unknown error";
 }
 
+// What the user reads first when an error brings no explanation of its own.
+const char16_t* plainWordsOf(ErrorCode code) noexcept
+{
+    switch (code) {
+    case ErrorCode::InvalidFloatingPointOperation:
+        return u"The conversion did not give a number.";
+    case ErrorCode::Overflow:
+        return u"The amount is too large to convert.";
+    case ErrorCode::OutOfMemory:
+        return u"There was not enough memory to finish.";
+    case ErrorCode::DivisionByZero:
+        return u"The conversion divided by zero.";
+    case ErrorCode::TypeMismatch:
+        return u"The text is not a number.";
+    case ErrorCode::InternalError:
+        return u"Something went wrong inside the program.";
+    case ErrorCode::FieldAccessFailed:
+        return u"A field could not be read or written.";
+    }
+    return u"Something went wrong.";
+}
+
 } // namespace
 
 RuntimeError::RuntimeError(ErrorCode code, std::u16string detail)
@@ -48,14 +70,11 @@ std::u16string RuntimeError::report() const
     char number[16];
     const auto end = std::to_chars(std::begin(number), std::end(number), this->number()).ptr;
 
-    std::u16string text = u"Run-time error ";
+    std::u16string text = detail_.empty() ? plainWordsOf(code_) : detail_;
+    text += u"\n\nRun-time error ";
     text += widenAscii({number, end});
     text += u": ";
     text += widenAscii(titleOf(code_));
-    if (!detail_.empty()) {
-        text += u"\n\n";
-        text += detail_;
-    }
     return text;
 }
 
@@ -66,7 +85,8 @@ void raiseFloatingPointError(int raisedFlags)
     if (raisedFlags & FE_DIVBYZERO)
         throw RuntimeError(ErrorCode::DivisionByZero);
     if (raisedFlags & FE_OVERFLOW)
-        throw RuntimeError(ErrorCode::Overflow, u"The amount is too large to convert.");
+        throw RuntimeError(ErrorCode::Overflow,
+                           u"The amount is too large to convert.\n\nType a smaller amount.");
     throw RuntimeError(ErrorCode::InternalError, u"Unexpected floating-point status.");
 }
 

@@ -25,10 +25,12 @@ public:
 
     ErrorCode code() const noexcept { return code_; }
     int number() const noexcept { return static_cast<int>(code_); }
-    // What went wrong in this instance, e.g. "abc" is not a number; may be empty.
+    // What went wrong in this instance and what to do instead, in plain
+    // words; may be empty.
     const std::u16string& detail() const noexcept { return detail_; }
 
-    // The text shown to the user: number, title and detail.
+    // The text shown to the user: the detail (or the error's plain words
+    // when there is none), then the number and title.
     std::u16string report() const;
 
     // The error's title, e.g. "Type mismatch".

@@ -34,7 +34,7 @@ void FakeRuntime::setFieldText(std::string_view field, std::u16string_view text)
 
 void FakeRuntime::showMessage(std::u16string_view prompt)
 {
-    calls.push_back("message: " + utf8(prompt));
+    calls.push_back("message: " + utf8(prompt.substr(prompt.find_last_of(u'\n') + 1)));
 }
 
 void FakeRuntime::end()

@@ -13,7 +13,8 @@
 class FakeRuntime final : public runtime::Runtime {
 public:
     // One line per call, in UTF-8: "read txtEuro", "write txtPunt: 7.87564",
-    // "message: <prompt>", "end".
+    // "message: <last line of the prompt>", "end".  An error report's last
+    // line names the error; its wording is tested with the error itself.
     std::vector<std::string> calls;
     std::map<std::string, runtime::FieldText, std::less<>> fields;
     // Reads or writes of the field with this name fail.

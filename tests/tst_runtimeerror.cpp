@@ -9,7 +9,7 @@
 using runtime::ErrorCode;
 using runtime::RuntimeError;
 
-TEST_CASE("a report names the number, the title and the detail")
+TEST_CASE("a report leads with plain words, then names the number and title")
 {
     const struct {
         std::string_view name;
@@ -18,10 +18,11 @@ TEST_CASE("a report names the number, the title and the detail")
         std::string_view report;
     } rows[] = {
         {"with detail", ErrorCode::TypeMismatch, u"\"abc\" is not a number.",
-         "Run-time error 13: Type mismatch\n\n\"abc\" is not a number."},
-        {"without detail", ErrorCode::DivisionByZero, u"", "Run-time error 11: Division by zero"},
+         "\"abc\" is not a number.\n\nRun-time error 13: Type mismatch"},
+        {"without detail", ErrorCode::DivisionByZero, u"",
+         "The conversion divided by zero.\n\nRun-time error 11: Division by zero"},
         {"three-digit number", ErrorCode::FieldAccessFailed, u"txtEuro",
-         "Run-time error 440: Field access failed\n\ntxtEuro"},
+         "txtEuro\n\nRun-time error 440: Field access failed"},
     };
     for (const auto& row : rows) {
         INFO(row.name);

@@ -7,7 +7,8 @@
 // behaviour, an outcome that is neither a text nor a defined run-time error,
 // an accepted text that strtod reads differently, or a result text that
 // differs from printf's "%.15G" or does not read back to within 15
-// significant digits of the result.
+// significant digits of the result, or a refusal whose report could show the
+// user's text unsafely.
 
 #include "conversion/Conversion.h"
 #include "runtime/NumberText.h"
@@ -90,6 +91,36 @@ void checkReadsBack(const std::u16string& shown, double result)
         fail("a result text is not the result to 15 significant digits");
 }
 
+// A refusal's report shows the user's text safely: every control character
+// but the report's own line breaks and every lone surrogate is written out,
+// the text cannot reorder the sentence, and the report stays short.
+void checkReport(const RuntimeError& error)
+{
+    const std::u16string report = error.report();
+    int openIsolates = 0;
+    for (std::size_t i = 0; i < report.size(); ++i) {
+        const char16_t c = report[i];
+        if ((c < 0x20 && c != u'\n') || (c >= 0x7F && c <= 0x9F))
+            fail("a report holds a raw control character");
+        if (c >= 0xD800 && c <= 0xDBFF &&
+            !(i + 1 < report.size() && report[i + 1] >= 0xDC00 && report[i + 1] <= 0xDFFF))
+            fail("a report holds a lone high surrogate");
+        if (c >= 0xDC00 && c <= 0xDFFF &&
+            !(i > 0 && report[i - 1] >= 0xD800 && report[i - 1] <= 0xDBFF))
+            fail("a report holds a lone low surrogate");
+        if (c == u'\u2068')
+            ++openIsolates;
+        if (c == u'\u2069' && --openIsolates < 0)
+            fail("a report closes an isolate it did not open");
+        if (c >= 0x202A && c <= 0x202E)
+            fail("a report holds a raw directional embedding");
+    }
+    if (openIsolates != 0)
+        fail("a report leaves an isolate open");
+    if (report.size() > 400)
+        fail("a report is too long to read");
+}
+
 void checkDirection(const std::u16string& text, bool accepted, double parsed,
                     std::u16string (*convert)(std::u16string_view), double (*step)(double) noexcept)
 {
@@ -141,6 +172,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const RuntimeError& error) {
         if (error.code() != ErrorCode::TypeMismatch)
             fail("text to number raised something other than a type mismatch");
+        checkReport(error);
         accepted = false;
     }
     if (accepted)

@@ -1,0 +1,176 @@
+#include "MessageText.h"
+
+#include "runtime/Ascii.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <span>
+
+namespace runtime {
+
+namespace {
+
+// Longest quotation of the user's text in a message, in code units as
+// shown, so that written-out characters count at their shown length.
+constexpr std::size_t quotedTextLimit = 40;
+
+constexpr char16_t firstStrongIsolate = u'\u2068';
+constexpr char16_t popDirectionalIsolate = u'\u2069';
+constexpr char16_t dottedCircle = u'\u25CC';
+
+bool isHighSurrogate(char32_t c)
+{
+    return c >= 0xD800 && c <= 0xDBFF;
+}
+bool isLowSurrogate(char32_t c)
+{
+    return c >= 0xDC00 && c <= 0xDFFF;
+}
+
+struct Decoded {
+    char32_t codePoint;
+    std::size_t units;
+};
+
+// One code point from the start of the text; a lone surrogate stands for
+// itself.
+Decoded decodeFirst(std::u16string_view text)
+{
+    if (text.size() >= 2 && isHighSurrogate(text[0]) && isLowSurrogate(text[1]))
+        return {0x10000 + ((char32_t{text[0]} - 0xD800) << 10) + (char32_t{text[1]} - 0xDC00), 2};
+    return {text[0], 1};
+}
+
+struct Range {
+    char32_t first, last;
+};
+
+bool inRanges(char32_t c, std::span<const Range> ranges)
+{
+    return std::any_of(ranges.begin(), ranges.end(),
+                       [c](Range r) { return c >= r.first && c <= r.last; });
+}
+
+// The standard library has no Unicode character properties, so the classes
+// the messages need are listed here.
+// clang-format off
+constexpr std::array<Range, 20> hiddenRanges{{
+    {0x0000, 0x001F}, {0x007F, 0x009F},                 // controls
+    {0x00A0, 0x00A0}, {0x1680, 0x1680}, {0x2000, 0x200A}, // unusual blanks
+    {0x202F, 0x202F}, {0x205F, 0x205F}, {0x3000, 0x3000},
+    {0x00AD, 0x00AD}, {0x061C, 0x061C}, {0x180E, 0x180E}, // invisible format characters
+    {0x200B, 0x200F}, {0x2028, 0x202E}, {0x2060, 0x206F},
+    {0xFEFF, 0xFEFF}, {0xFFF9, 0xFFFB},
+    {0xD800, 0xDFFF},                                     // lone surrogates
+    {0xFFFE, 0xFFFF}, {0xE0000, 0xE007F},                 // noncharacters, tags
+    {0x115F, 0x1160},                                     // Hangul fillers
+}};
+constexpr std::array<Range, 11> combiningRanges{{
+    {0x0300, 0x036F}, {0x0483, 0x0489}, {0x0591, 0x05BD}, {0x0610, 0x061A},
+    {0x064B, 0x065F}, {0x0670, 0x0670}, {0x06D6, 0x06DC}, {0x1AB0, 0x1AFF},
+    {0x1DC0, 0x1DFF}, {0x20D0, 0x20FF}, {0xFE20, 0xFE2F},
+}};
+// clang-format on
+
+bool isHidden(char32_t c)
+{
+    return inRanges(c, hiddenRanges);
+}
+bool isCombining(char32_t c)
+{
+    return inRanges(c, combiningRanges);
+}
+
+// "U+00A0": at least four hexadecimal digits.
+std::u16string codePointText(char32_t c)
+{
+    char digits[8];
+    const auto end = std::to_chars(std::begin(digits), std::end(digits), c, 16).ptr;
+    std::string text = "U+";
+    text.append(static_cast<std::size_t>(std::max<std::ptrdiff_t>(0, 4 - (end - digits))), '0');
+    text.append(digits, end);
+    std::transform(text.begin(), text.end(), text.begin(), [](char d) {
+        return d >= 'a' && d <= 'f' ? static_cast<char>(d - 'a' + 'A') : d;
+    });
+    return widenAscii(text);
+}
+
+void appendVisible(std::u16string& out, std::u16string_view character, char32_t c)
+{
+    if (isHidden(c)) {
+        out += u'<';
+        out += codePointText(c);
+        out += u'>';
+        return;
+    }
+    out += character;
+}
+
+// The character isolated from the layout around it, a combining mark on a
+// dotted circle so that it joins nothing outside.
+std::u16string isolated(std::u16string_view visible, bool startsWithMark)
+{
+    std::u16string out(1, firstStrongIsolate);
+    if (startsWithMark)
+        out += dottedCircle;
+    out += visible;
+    out += popDirectionalIsolate;
+    return out;
+}
+
+} // namespace
+
+std::u16string quotedForMessage(std::u16string_view text)
+{
+    std::u16string visible;
+    bool startsWithMark = false;
+    for (std::size_t i = 0; i < text.size();) {
+        const Decoded d = decodeFirst(text.substr(i));
+        if (i == 0)
+            startsWithMark = isCombining(d.codePoint);
+        std::u16string shown;
+        appendVisible(shown, text.substr(i, d.units), d.codePoint);
+        if (visible.size() + shown.size() > quotedTextLimit) {
+            visible += u'\u2026';
+            break;
+        }
+        visible += shown;
+        i += d.units;
+    }
+    return u'"' + isolated(visible, startsWithMark) + u'"';
+}
+
+std::u16string characterName(std::u16string_view text)
+{
+    const Decoded d = decodeFirst(text);
+    const char32_t c = d.codePoint;
+    switch (c) {
+    case U',':
+        return u"the comma";
+    case U'.':
+        return u"the point";
+    case U' ':
+        return u"a space";
+    case U'\t':
+        return u"a tab";
+    case U'\n':
+    case U'\r':
+        return u"a line break (" + codePointText(c) + u")";
+    case U'\u00A0':
+        return u"a no-break space (U+00A0)";
+    default:
+        break;
+    }
+    const std::u16string_view character = text.substr(0, d.units);
+    if ((c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z'))
+        return u"the letter \"" + std::u16string(character) + u"\"";
+    if (c < 0x80 && !isHidden(c))
+        return u"the character \"" + std::u16string(character) + u"\"";
+    if (isHidden(c))
+        return u"the invisible character " + codePointText(c);
+    return u"the character \"" + isolated(character, isCombining(c)) + u"\" (" + codePointText(c) +
+           u")";
+}
+
+} // namespace runtime

@@ -1,0 +1,56 @@
+#include "runtime/MessageText.h"
+
+#include "Checks.h"
+
+#include <doctest/doctest.h>
+
+#include <string>
+
+TEST_CASE("the user's text is quoted so that it cannot disturb the sentence")
+{
+    const std::string x39(39, 'x');
+    const struct {
+        std::string_view name;
+        std::u16string text;
+        std::string quoted;
+    } rows[] = {
+        {"plain", u"abc", "\"\u2068abc\u2069\""},
+        {"right-to-left text is isolated", u"\u05E9\u05DC\u05D5\u05DD",
+         "\"\u2068\u05E9\u05DC\u05D5\u05DD\u2069\""},
+        {"a leading combining mark sits on a dotted circle", u"\u0301a",
+         "\"\u2068\u25CC\u0301a\u2069\""},
+        {"a line break is shown", u"1\n2", "\"\u20681<U+000A>2\u2069\""},
+        {"a no-break space is shown", u"1\u00A0000", "\"\u20681<U+00A0>000\u2069\""},
+        {"a lone surrogate is shown", std::u16string(1, char16_t{0xD800}),
+         "\"\u2068<U+D800>\u2069\""},
+        {"long text is shortened", std::u16string(100, u'x'),
+         "\"\u2068" + std::string(40, 'x') + "\u2026\u2069\""},
+        {"written-out characters count at their shown length", std::u16string(10, u'\u0096'),
+         "\"\u2068<U+0096><U+0096><U+0096><U+0096><U+0096>\u2026\u2069\""},
+        {"shortening keeps a surrogate pair whole", std::u16string(39, u'x') + u"\U0001F4B6x",
+         "\"\u2068" + x39 + "\u2026\u2069\""},
+    };
+    for (const auto& row : rows) {
+        INFO(row.name);
+        CHECK(utf8(runtime::quotedForMessage(row.text)) == row.quoted);
+    }
+}
+
+TEST_CASE("the first character is named for a sentence")
+{
+    const struct {
+        std::u16string_view text;
+        std::string_view name;
+    } rows[] = {
+        {u",5", "the comma"},
+        {u"x1", "the letter \"x\""},
+        {u"\u00A0", "a no-break space (U+00A0)"},
+        {u"\u200B", "the invisible character U+200B"},
+        {u"\u20AC", "the character \"\u2068\u20AC\u2069\" (U+20AC)"},
+        {u"\U0001F4B6", "the character \"\u2068\U0001F4B6\u2069\" (U+1F4B6)"},
+    };
+    for (const auto& row : rows) {
+        INFO(row.name);
+        CHECK(utf8(runtime::characterName(row.text)) == row.name);
+    }
+}
