@@ -19,6 +19,8 @@ endfunction()
 punt_read_buildflags(debian_cppflags CPPFLAGS)
 punt_read_buildflags(debian_cxxflags CXXFLAGS)
 punt_read_buildflags(debian_ldflags LDFLAGS)
+# The build type chooses the optimisation and the debug information.
+list(FILTER debian_cxxflags EXCLUDE REGEX "^-(O.*|g)$")
 
 add_compile_options("$<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:${debian_cppflags};${debian_cxxflags}>")
 add_link_options(${debian_ldflags})
