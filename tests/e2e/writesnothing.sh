@@ -14,13 +14,21 @@ trace=$work/trace
 # A fresh home, so that a write to the user's folders cannot hide in old files.
 export HOME=$work/home
 mkdir "$HOME"
+# A stale font cache would be rebuilt during the traced run (under
+# /var/cache/fontconfig as root, under $HOME otherwise): bring it up to date
+# first, so that only the program's own writes can show.
+fc-cache
 
 calls=open,openat,openat2,creat,truncate,rename,renameat,renameat2,link,linkat
 calls+=,symlink,symlinkat,unlink,unlinkat,mkdir,mkdirat,rmdir,mknod,mknodat
 calls+=,chmod,fchmodat,chown,fchownat,lchown,utimensat
 # LeakSanitizer cannot run under ptrace; the other suites look for leaks.
 export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0
-QT_QPA_PLATFORM=xcb strace -f -qq --successful-only -o "$trace" -e trace="$calls" "$1" &
+# With no session bus, libdbus would launch one itself and record it under
+# $HOME/.dbus and /tmp.  The program gets a bus of its own instead, started
+# outside the trace so that the bus daemon's files are not counted.
+QT_QPA_PLATFORM=xcb dbus-run-session -- \
+    strace -f -qq --successful-only -o "$trace" -e trace="$calls" "$1" &
 pid=$!
 focus_window
 

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Checks what a user gets: either `cmake --install` into a temporary prefix,
 # or the Debian package unpacked into a temporary folder.  Both must hold the
-# program, the desktop entry, the metainfo and the icons, and the program
-# must start from there.
+# program, the desktop entry, the metainfo, the icons, the manual page, the
+# copyright and the changelog, and the program must start from there.
 #
 # Usage: check-installation.sh install|deb <build-dir> <app-id> <executable>
 set -euo pipefail
@@ -39,6 +39,7 @@ deb)
         check "the package depends on $needed" grep -q "$needed" <<<"$depends"
     done
     check "the package's version is 1.00" test "$(dpkg-deb -f "$deb" Version)" = 1.00
+    check "the package recommends qt6-wayland" grep -q qt6-wayland <(dpkg-deb -f "$deb" Recommends)
     ;;
 *)
     echo "usage: $0 install|deb <build-dir> <app-id> <executable>" >&2
@@ -55,6 +56,9 @@ for size in 16 32 48; do
         grep -q "$size x $size" <(file --brief "$share/icons/hicolor/${size}x$size/apps/$app_id.png")
 done
 check "a scalable icon" test -s "$share/icons/hicolor/scalable/apps/$app_id.svg"
+for document in "man/man1/$executable.1.gz" "doc/$executable/copyright" "doc/$executable/changelog.gz"; do
+    check "$document" test -s "$share/$document"
+done
 
 # A program that starts runs until it is told to stop; timeout's 124 says so.
 export XDG_RUNTIME_DIR=$work/runtime
