@@ -55,6 +55,7 @@ TEST_CASE("arithmetic")
         {"1 punt", punts, 1.0, 1.2697380784291816},
         {"100 punts", punts, 100.0, 126.97380784291816},
         {"1.23 punts, rounded once", punts, 1.23, 1.5617778364678934},
+        {"scaled before dividing, not after", punts, 21821990528.67, 27708212321.373245},
         {"0 punts", punts, 0.0, 0.0},
         {"negative punts", punts, -1.0, -1.2697380784291816},
         {"huge punts, scaled past double range", punts, 1.4e308, 1.7776333098008543e308},

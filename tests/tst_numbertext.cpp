@@ -75,6 +75,7 @@ TEST_CASE("refuses what is not a number")
         {"blanks only", u" \t "},
         {"letters", u"abc"},
         {"number then letters", u"12abc"},
+        {"number then one letter", u"12x"},
         {"letters then number", u"x12"},
         {"comma as decimal separator", u"1,5"},
         {"space as group separator", u"1 000"},
