@@ -12,6 +12,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -66,13 +67,20 @@ QWidget* createControl(const runtime::ControlDefinition& row, QWidget* parent)
     return nullptr;
 }
 
+// The text colour of a control whose background is fixed and whose text
+// colour is not: a dark theme's light text would not read on that background.
+constexpr runtime::Rgb classicTextColour{0, 0, 0};
+
 void applyLook(QWidget* control, const runtime::ControlLook& look)
 {
     QPalette palette = control->palette();
-    if (look.textColour) {
-        palette.setColor(QPalette::WindowText, toQColor(*look.textColour));
-        palette.setColor(QPalette::ButtonText, toQColor(*look.textColour));
-        palette.setColor(QPalette::Text, toQColor(*look.textColour));
+    std::optional<runtime::Rgb> textColour = look.textColour;
+    if (!textColour && look.backColour)
+        textColour = classicTextColour;
+    if (textColour) {
+        palette.setColor(QPalette::WindowText, toQColor(*textColour));
+        palette.setColor(QPalette::ButtonText, toQColor(*textColour));
+        palette.setColor(QPalette::Text, toQColor(*textColour));
     }
     if (look.backColour) {
         palette.setColor(control->backgroundRole(), toQColor(*look.backColour));
