@@ -441,6 +441,20 @@ private slots:
 
     void focusStartsOnExit() { QCOMPARE(QApplication::focusWidget(), control("cmdExit")); }
 
+    // Before any key is pressed, Exit looks focused: its focus frame shows.
+    void focusShowsFromTheStart()
+    {
+        const auto backToForm = qScopeGuard([&] { QApplication::setActiveWindow(form_.get()); });
+        qthost::FormWindow fresh(window::frmEuroDefinition);
+        fresh.show();
+        QApplication::setActiveWindow(&fresh);
+        QVERIFY(QTest::qWaitForWindowActive(&fresh));
+        QWidget* exit = requireControl(fresh, "cmdExit");
+        const QImage focused = exit->grab().toImage();
+        requireControl(fresh, "cmdClear")->setFocus();
+        QVERIFY(exit->grab().toImage() != focused);
+    }
+
     void tabCycle_data()
     {
         QTest::addColumn<Qt::KeyboardModifiers>("modifiers");

@@ -191,6 +191,15 @@ void FormWindow::centreOnScreen()
     move(frame.topLeft());
 }
 
+void FormWindow::showEvent(QShowEvent* event)
+{
+    // Show the focus frame from the first frame, not only once a key has moved
+    // the focus: Enter or Space already acts on the focused button.  Showing a
+    // window clears this, so it is set here.
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    QWidget::showEvent(event);
+}
+
 void FormWindow::paintEvent(QPaintEvent* event)
 {
     QWidget::paintEvent(event);

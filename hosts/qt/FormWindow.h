@@ -29,6 +29,7 @@ public:
     void centreOnScreen();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
