@@ -439,6 +439,16 @@ private slots:
         QVERIFY(matching * 100 >= percentMatching * area.width() * area.height());
     }
 
+    // It leaves fullscreen when asked into it, unless asked again at once.
+    void fullscreenIsRefusedOnce()
+    {
+        qthost::FormWindow fresh(window::frmEuroDefinition);
+        fresh.setWindowState(Qt::WindowFullScreen);
+        QCOMPARE(fresh.windowState(), Qt::WindowNoState);
+        fresh.setWindowState(Qt::WindowFullScreen);
+        QCOMPARE(fresh.windowState(), Qt::WindowFullScreen);
+    }
+
     void focusStartsOnExit() { QCOMPARE(QApplication::focusWidget(), control("cmdExit")); }
 
     // Before any key is pressed, Exit looks focused: its focus frame shows.

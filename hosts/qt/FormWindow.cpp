@@ -5,6 +5,7 @@
 #include "hosts/qt/VisiblePicture.h"
 
 #include <QColor>
+#include <QEvent>
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
@@ -198,6 +199,21 @@ void FormWindow::showEvent(QShowEvent* event)
     // window clears this, so it is set here.
     setAttribute(Qt::WA_KeyboardFocusChange);
     QWidget::showEvent(event);
+}
+
+void FormWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // Window managers offer fullscreen even to a fixed-size window; it would
+    // only lose its frame, so the window goes back to its normal state.  One
+    // that puts it back at once (a kiosk's) gets its way instead of a fight.
+    constexpr Qt::WindowStates filling = Qt::WindowMaximized | Qt::WindowFullScreen;
+    if (event->type() != QEvent::WindowStateChange || !(windowState() & filling))
+        return;
+    if (lastRefusedFilling_.isValid() && !lastRefusedFilling_.hasExpired(1000))
+        return;
+    lastRefusedFilling_.start();
+    setWindowState(windowState() & ~filling);
 }
 
 void FormWindow::paintEvent(QPaintEvent* event)
