@@ -4,6 +4,8 @@
 #include "hosts/qt/QtText.h"
 #include "hosts/qt/VisiblePicture.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QColor>
 #include <QEvent>
 #include <QFont>
@@ -109,11 +111,21 @@ void applyGeometry(QWidget* control, const runtime::ControlDefinition& row)
     }
 }
 
+// A screen reader takes a plain top-level widget for a filler; this window
+// is the program's frame, named by its title.
+QAccessibleInterface* accessibleFrame(const QString& /*className*/, QObject* object)
+{
+    if (auto* form = qobject_cast<FormWindow*>(object))
+        return new QAccessibleWidget(form, QAccessible::Window);
+    return nullptr;
+}
+
 } // namespace
 
 FormWindow::FormWindow(const runtime::FormDefinition& definition, QWidget* parent)
     : QWidget(parent)
 {
+    QAccessible::installFactory(accessibleFrame); // installed once however often called
     setObjectName(toQString(definition.name));
     setWindowTitle(toQString(definition.title));
     // A fixed size, so no maximise button either.
