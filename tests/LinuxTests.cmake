@@ -21,12 +21,19 @@ punt_add_test(tst_qthost
 
 # The real program on a virtual X display, driven by keyboard: as a user
 # would use it, and under strace to show that it writes no file.
-foreach(script IN ITEMS endtoend writesnothing)
+foreach(script IN ITEMS endtoend writesnothing windowframe)
     add_test(NAME ${script}
         COMMAND ${PROJECT_SOURCE_DIR}/scripts/xvfb-session
                 ${CMAKE_CURRENT_SOURCE_DIR}/e2e/${script}.sh $<TARGET_FILE:punt-converter>)
     set_tests_properties(${script} PROPERTIES TIMEOUT 120)
 endforeach()
+
+# The real program through the accessibility bus, as a screen reader uses it,
+# on a private session bus.
+add_test(NAME accessibility
+    COMMAND ${PROJECT_SOURCE_DIR}/scripts/xvfb-session dbus-run-session --
+            ${CMAKE_CURRENT_SOURCE_DIR}/e2e/accessibility.py $<TARGET_FILE:punt-converter>)
+set_tests_properties(accessibility PROPERTIES TIMEOUT 120)
 
 # The desktop entry and the metainfo pass their validators.
 add_test(NAME desktop_entry_valid

@@ -14,10 +14,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTest>
 #include <QWindow>
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -33,6 +36,32 @@ QString shownText(const QWidget* control)
     if (const auto* button = qobject_cast<const QPushButton*>(control))
         return button->text().remove('&');
     return qobject_cast<const QLabel*>(control)->text();
+}
+
+// Relative luminance and contrast ratio as the WCAG define them.
+double luminance(QRgb colour)
+{
+    const auto linear = [](int channel) {
+        const double value = channel / 255.0;
+        return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(qRed(colour)) + 0.7152 * linear(qGreen(colour)) +
+           0.0722 * linear(qBlue(colour));
+}
+
+double contrast(QRgb one, QRgb other)
+{
+    const double first = luminance(one);
+    const double second = luminance(other);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+QPalette darkPalette()
+{
+    QPalette dark(QColor(53, 53, 53), QColor(40, 40, 40));
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(role, QColor(238, 238, 236));
+    return dark;
 }
 
 } // namespace
@@ -315,6 +344,57 @@ private slots:
         QCOMPARE(label->frameWidth(), border);
     }
 
+    void textsReadUnderLightAndDarkPalettes_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("dark");
+
+        for (const bool dark : {false, true})
+            for (QWidget* widget : form_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                QTest::addRow("%s, %s", qPrintable(widget->objectName()), dark ? "dark" : "light")
+                    << widget->objectName() << dark;
+    }
+
+    // The text's ink, where drawing the text changes the grab, reaches 4.5:1
+    // against everything behind the text.
+    void textsReadUnderLightAndDarkPalettes()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, dark);
+
+        const QPalette light = QApplication::palette();
+        const auto usePalette = [](const QPalette& palette) {
+            QApplication::setPalette(palette);
+            QCoreApplication::processEvents(); // the change reaches widgets as events
+        };
+        const auto restorePalette = qScopeGuard([&] { usePalette(light); });
+        usePalette(dark ? darkPalette() : light);
+        QWidget* widget = control(name);
+        const QString text = widget->property("text").toString();
+        const auto restoreText = qScopeGuard([&] { widget->setProperty("text", text); });
+        widget->setProperty("text", text.isEmpty() ? QStringLiteral("-126.97") : text);
+        const QImage withText = form_->grab(widget->geometry()).toImage();
+        widget->setProperty("text", QString());
+        const QImage behind = form_->grab(widget->geometry()).toImage();
+
+        QList<QPoint> inked;
+        QPoint boldest;
+        for (int y = 0; y < withText.height(); ++y)
+            for (int x = 0; x < withText.width(); ++x)
+                if (withText.pixel(x, y) != behind.pixel(x, y)) {
+                    inked << QPoint(x, y);
+                    if (contrast(withText.pixel(x, y), behind.pixel(x, y)) >
+                        contrast(withText.pixel(boldest), behind.pixel(boldest)))
+                        boldest = QPoint(x, y);
+                }
+        QVERIFY(!inked.isEmpty());
+        const QRgb ink = withText.pixel(boldest);
+        double worst = 21;
+        for (const QPoint& at : inked)
+            worst = std::min(worst, contrast(ink, behind.pixel(at)));
+        QVERIFY2(worst >= 4.5, qPrintable(QString::number(worst)));
+    }
+
     void pictureIsAnUncompressed24BitBitmap()
     {
         QFile file(QStringLiteral(":/frmEuro/background.bmp"));
@@ -359,7 +439,31 @@ private slots:
         QVERIFY(matching * 100 >= percentMatching * area.width() * area.height());
     }
 
+    // It leaves fullscreen when asked into it, unless asked again at once.
+    void fullscreenIsRefusedOnce()
+    {
+        qthost::FormWindow fresh(window::frmEuroDefinition);
+        fresh.setWindowState(Qt::WindowFullScreen);
+        QCOMPARE(fresh.windowState(), Qt::WindowNoState);
+        fresh.setWindowState(Qt::WindowFullScreen);
+        QCOMPARE(fresh.windowState(), Qt::WindowFullScreen);
+    }
+
     void focusStartsOnExit() { QCOMPARE(QApplication::focusWidget(), control("cmdExit")); }
+
+    // Before any key is pressed, Exit looks focused: its focus frame shows.
+    void focusShowsFromTheStart()
+    {
+        const auto backToForm = qScopeGuard([&] { QApplication::setActiveWindow(form_.get()); });
+        qthost::FormWindow fresh(window::frmEuroDefinition);
+        fresh.show();
+        QApplication::setActiveWindow(&fresh);
+        QVERIFY(QTest::qWaitForWindowActive(&fresh));
+        QWidget* exit = requireControl(fresh, "cmdExit");
+        const QImage focused = exit->grab().toImage();
+        requireControl(fresh, "cmdClear")->setFocus();
+        QVERIFY(exit->grab().toImage() != focused);
+    }
 
     void tabCycle_data()
     {

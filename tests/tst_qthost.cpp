@@ -85,6 +85,17 @@ private slots:
         QCOMPARE(field("txtPunt")->text(), puntAfter);
     }
 
+    // A long result shows its sign and first digits; what was typed, and
+    // its cursor, stay as they were.
+    void writtenResultShowsFromItsStart()
+    {
+        QTest::keyClicks(field("txtPunt"), "-1e307");
+        QTest::mouseClick(button("cmdConvertPuntToEuro"), Qt::LeftButton);
+        QCOMPARE(field("txtEuro")->text(), QStringLiteral("-1.26973807842918E+307"));
+        QCOMPARE(field("txtEuro")->cursorPosition(), 0);
+        QCOMPARE(field("txtPunt")->cursorPosition(), 6);
+    }
+
     void accessKeys_data()
     {
         QTest::addColumn<QString>("from");

@@ -4,7 +4,10 @@
 #include "hosts/qt/QtText.h"
 #include "hosts/qt/VisiblePicture.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QColor>
+#include <QEvent>
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +15,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -66,13 +70,20 @@ QWidget* createControl(const runtime::ControlDefinition& row, QWidget* parent)
     return nullptr;
 }
 
+// The text colour of a control whose background is fixed and whose text
+// colour is not: a dark theme's light text would not read on that background.
+constexpr runtime::Rgb classicTextColour{0, 0, 0};
+
 void applyLook(QWidget* control, const runtime::ControlLook& look)
 {
     QPalette palette = control->palette();
-    if (look.textColour) {
-        palette.setColor(QPalette::WindowText, toQColor(*look.textColour));
-        palette.setColor(QPalette::ButtonText, toQColor(*look.textColour));
-        palette.setColor(QPalette::Text, toQColor(*look.textColour));
+    std::optional<runtime::Rgb> textColour = look.textColour;
+    if (!textColour && look.backColour)
+        textColour = classicTextColour;
+    if (textColour) {
+        palette.setColor(QPalette::WindowText, toQColor(*textColour));
+        palette.setColor(QPalette::ButtonText, toQColor(*textColour));
+        palette.setColor(QPalette::Text, toQColor(*textColour));
     }
     if (look.backColour) {
         palette.setColor(control->backgroundRole(), toQColor(*look.backColour));
@@ -100,11 +111,21 @@ void applyGeometry(QWidget* control, const runtime::ControlDefinition& row)
     }
 }
 
+// A screen reader takes a plain top-level widget for a filler; this window
+// is the program's frame, named by its title.
+QAccessibleInterface* accessibleFrame(const QString& /*className*/, QObject* object)
+{
+    if (auto* form = qobject_cast<FormWindow*>(object))
+        return new QAccessibleWidget(form, QAccessible::Window);
+    return nullptr;
+}
+
 } // namespace
 
 FormWindow::FormWindow(const runtime::FormDefinition& definition, QWidget* parent)
     : QWidget(parent)
 {
+    QAccessible::installFactory(accessibleFrame); // installed once however often called
     setObjectName(toQString(definition.name));
     setWindowTitle(toQString(definition.title));
     // A fixed size, so no maximise button either.
@@ -181,6 +202,30 @@ void FormWindow::centreOnScreen()
     QRect frame = frameGeometry();
     frame.moveCenter(screen()->availableGeometry().center());
     move(frame.topLeft());
+}
+
+void FormWindow::showEvent(QShowEvent* event)
+{
+    // Show the focus frame from the first frame, not only once a key has moved
+    // the focus: Enter or Space already acts on the focused button.  Showing a
+    // window clears this, so it is set here.
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    QWidget::showEvent(event);
+}
+
+void FormWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // Window managers offer fullscreen even to a fixed-size window; it would
+    // only lose its frame, so the window goes back to its normal state.  One
+    // that puts it back at once (a kiosk's) gets its way instead of a fight.
+    constexpr Qt::WindowStates filling = Qt::WindowMaximized | Qt::WindowFullScreen;
+    if (event->type() != QEvent::WindowStateChange || !(windowState() & filling))
+        return;
+    if (lastRefusedFilling_.isValid() && !lastRefusedFilling_.hasExpired(1000))
+        return;
+    lastRefusedFilling_.start();
+    setWindowState(windowState() & ~filling);
 }
 
 void FormWindow::paintEvent(QPaintEvent* event)

@@ -2,6 +2,7 @@
 
 #include "runtime/FormDefinition.h"
 
+#include <QElapsedTimer>
 #include <QPixmap>
 #include <QWidget>
 
@@ -13,8 +14,8 @@ namespace qthost {
 // A window built from its stored definition: the picture painted at natural
 // size from the top-left corner, each control placed, styled and named after
 // its row, accessible names and buddies set, the focus chain in tab-index
-// order.  Fixed size.  Throws std::logic_error for a definition that names a
-// control it does not have.
+// order.  Fixed size: it neither maximises nor fills the screen.  Throws std::logic_error for a
+// definition that names a control it does not have.
 class FormWindow : public QWidget {
     Q_OBJECT
 
@@ -29,6 +30,8 @@ public:
     void centreOnScreen();
 
 protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
@@ -37,6 +40,7 @@ private:
     QWidget* requireControl(std::string_view name) const;
 
     QPixmap picture_;
+    QElapsedTimer lastRefusedFilling_; // when it last left fullscreen or maximised
 };
 
 } // namespace qthost

@@ -59,7 +59,11 @@ runtime::FieldText QtHost::fieldText(std::string_view field)
 
 void QtHost::setFieldText(std::string_view field, std::u16string_view text)
 {
-    findField(window_, field)->setText(toQString(text));
+    QLineEdit* edit = findField(window_, field);
+    edit->setText(toQString(text));
+    // Show a written text from its first character, sign and leading digits
+    // included; setText leaves the cursor, and so the view, at the end.
+    edit->setCursorPosition(0);
 }
 
 void QtHost::showMessage(std::u16string_view prompt)
