@@ -1,8 +1,8 @@
 // Feeds a fixed, reproducible stream of field texts and amounts through the
 // conversions and the number texts, and prints one FNV-1a digest of every
 // outcome, run-time errors included.  Two builds that print the same digest
-// gave the same text for every input; the stream uses only the exactly
-// specified output of std::mt19937_64, never a distribution or a libm call.
+// gave the same text for every input; the stream uses only the output of
+// std::mt19937_64, which the standard fixes, never a distribution or libm.
 
 #include "conversion/Conversion.h"
 #include "runtime/NumberText.h"
