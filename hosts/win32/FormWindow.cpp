@@ -120,6 +120,15 @@ void FormWindow::show(int showCommand)
 
 void FormWindow::process(MSG& message)
 {
+    // The keyboard handling would also move the focus to the button of an
+    // access key; the focus stays where the user left it.
+    if (message.message == WM_SYSCHAR && window_ &&
+        (message.hwnd == window_ || IsChild(window_, message.hwnd))) {
+        if (const Control* button = buttonWithAccessKey(static_cast<wchar_t>(message.wParam))) {
+            click(*button);
+            return;
+        }
+    }
     if (!window_ || !IsDialogMessageW(window_, &message)) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
@@ -303,8 +312,32 @@ void FormWindow::onCommand(WPARAM wParam, LPARAM lParam)
         if (HIWORD(wParam) == BN_CLICKED)
             button = find(reinterpret_cast<HWND>(lParam));
     }
-    if (button && button->row->kind == runtime::ControlKind::PushButton && onClick_)
-        onClick_(button->row->name);
+    if (button)
+        click(*button);
+}
+
+void FormWindow::click(const Control& button)
+{
+    if (button.row->kind == runtime::ControlKind::PushButton && onClick_)
+        onClick_(button.row->name);
+}
+
+const FormWindow::Control* FormWindow::buttonWithAccessKey(wchar_t key) const
+{
+    const auto upper = [](wchar_t c) {
+        return static_cast<wchar_t>(reinterpret_cast<ULONG_PTR>(
+            CharUpperW(reinterpret_cast<LPWSTR>(static_cast<ULONG_PTR>(c)))));
+    };
+    for (const Control& control : controls_) {
+        if (control.row->kind != runtime::ControlKind::PushButton)
+            continue;
+        const std::u16string_view text = control.row->text;
+        const std::size_t marker = text.find(u'&');
+        if (marker != text.npos && marker + 1 < text.size() && text[marker + 1] != u'&' &&
+            upper(static_cast<wchar_t>(text[marker + 1])) == upper(key))
+            return &control;
+    }
+    return nullptr;
 }
 
 LRESULT FormWindow::onCtlColor(HDC dc, HWND handle)

@@ -73,6 +73,8 @@ private:
     HFONT createFont(const runtime::FontSpec& spec);
     void annotateForScreenReaders();
     const Control* find(HWND handle) const;
+    const Control* buttonWithAccessKey(wchar_t key) const;
+    void click(const Control& button);
     int pixels(runtime::Twips twips) const;
 
     const runtime::FormDefinition& definition_;
