@@ -1,0 +1,11 @@
+# Tests of the Win32 host, the Windows program and its packages.  They run
+# under Wine through PUNT_WINE_RUN, on an X display.
+punt_add_test(tst_win32host LIBRARIES win32host win32resources window doctest_main)
+
+add_test(NAME endtoend
+    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/e2e/endtoend.sh
+            ${PUNT_WINE_RUN} $<TARGET_FILE:punt-converter>)
+add_test(NAME windows_packages
+    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/package/check-windows-installer.sh
+            ${PROJECT_BINARY_DIR} ${PUNT_WINE_RUN})
+set_tests_properties(endtoend windows_packages PROPERTIES TIMEOUT 120)
