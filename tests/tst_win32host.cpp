@@ -86,27 +86,27 @@ struct MessageBoxSeen {
     int buttons = 0;
 } seen;
 
+BOOL CALLBACK countButton(HWND child, LPARAM)
+{
+    std::array<wchar_t, 16> kind{};
+    GetClassNameW(child, kind.data(), static_cast<int>(kind.size()));
+    seen.buttons += std::wstring(kind.data()) == L"Button";
+    return TRUE;
+}
+
+BOOL CALLBACK answerIfMessageBox(HWND box, LPARAM)
+{
+    if (!GetDlgItem(box, 0xFFFF))
+        return TRUE;
+    seen = {textOf(box), textOf(GetDlgItem(box, 0xFFFF)), 0};
+    EnumChildWindows(box, countButton, 0);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    return FALSE;
+}
+
 void CALLBACK answerMessageBox(HWND, UINT, UINT_PTR timer, DWORD)
 {
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND box, LPARAM) {
-            if (!GetDlgItem(box, 0xFFFF))
-                return TRUE;
-            seen = {textOf(box), textOf(GetDlgItem(box, 0xFFFF)), 0};
-            EnumChildWindows(
-                box,
-                [](HWND child, LPARAM) {
-                    std::array<wchar_t, 16> kind{};
-                    GetClassNameW(child, kind.data(), static_cast<int>(kind.size()));
-                    seen.buttons += std::wstring(kind.data()) == L"Button";
-                    return TRUE;
-                },
-                0);
-            PostMessageW(box, WM_COMMAND, IDOK, 0);
-            return FALSE;
-        },
-        0);
+    EnumThreadWindows(GetCurrentThreadId(), answerIfMessageBox, 0);
     KillTimer(nullptr, timer);
 }
 
