@@ -9,3 +9,8 @@ add_test(NAME windows_packages
     COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/package/check-windows-installer.sh
             ${PROJECT_BINARY_DIR} ${PUNT_WINE_RUN})
 set_tests_properties(endtoend windows_packages PROPERTIES TIMEOUT 120)
+
+# The program's file itself: imports, version record, manifest.
+add_test(NAME windows_binary
+    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/package/check-windows-binary.sh
+            ${CMAKE_OBJDUMP} ${CMAKE_RC_COMPILER} $<TARGET_FILE:punt-converter>)
