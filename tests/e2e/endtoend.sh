@@ -14,7 +14,7 @@ source "$(dirname "$0")/drive.sh"
 QT_QPA_PLATFORM=xcb "$@" &
 pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
-focus_window
+focus_window "$pid"
 
 # Focus starts on Exit; two Tabs reach the euro field.
 keys Tab Tab

@@ -22,7 +22,7 @@ calls+=,chmod,fchmodat,chown,fchownat,lchown,utimensat
 export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0
 QT_QPA_PLATFORM=xcb strace -f -qq --successful-only -o "$trace" -e trace="$calls" "$1" &
 pid=$!
-focus_window
+focus_window "$pid"
 
 keys Tab Tab
 type_text 10

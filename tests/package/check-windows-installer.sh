@@ -44,8 +44,9 @@ check "Add or Remove Programs shows the installed program's icon" yes \
 check "the Start menu has the program and its uninstaller" 2 "$(start_menu_entries -name '*.lnk')"
 
 "${wine[@]}" "$program" &
-focus_window
-exit_with_alt_x $!
+pid=$!
+focus_window "$pid"
+exit_with_alt_x "$pid"
 
 "${wine[@]}" "${program%\\*}\\Uninstall.exe" /S
 # The uninstaller runs on from a copy of itself and returns at once.
