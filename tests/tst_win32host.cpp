@@ -118,7 +118,7 @@ void answerNextMessageBox()
 
 } // namespace
 
-TEST_CASE("controls keep their places and sizes at 96 and 144 dots per inch")
+TEST_CASE("a fixed frame, and controls in their places and sizes at 96 and 144 dots per inch")
 {
     for (const int dpi : {96, 144}) {
         CAPTURE(dpi);
@@ -128,6 +128,9 @@ TEST_CASE("controls keep their places and sizes at 96 and 144 dots per inch")
         GetClientRect(host.window().handle(), &client);
         CHECK(client.right == pixels(6150));
         CHECK(client.bottom == pixels(4785));
+        const auto style = GetWindowLongPtrW(host.window().handle(), GWL_STYLE);
+        CHECK((style & (WS_SYSMENU | WS_MINIMIZEBOX)) == (WS_SYSMENU | WS_MINIMIZEBOX));
+        CHECK((style & (WS_MAXIMIZEBOX | WS_THICKFRAME)) == 0);
 
         std::vector<RECT> places;
         for (const ControlDefinition& row : window::frmEuroDefinition.controls) {
