@@ -269,15 +269,15 @@ RECT FormWindow::placement(const runtime::ControlDefinition& row, HFONT font, DW
     return {left, top, left + width, top + text.bottom + borderHeight};
 }
 
-HFONT FormWindow::createFont(const runtime::FontSpec& spec)
+HFONT FormWindow::createFont(const runtime::FontSpec& stored)
 {
-    LOGFONTW font{};
-    font.lfHeight = -std::lround(spec.points * dpi_ / pointsPerInch);
-    font.lfWeight = spec.weight;
-    font.lfCharSet = ANSI_CHARSET;
-    const std::wstring face = toWide(spec.face);
-    face.copy(font.lfFaceName, LF_FACESIZE - 1);
-    fonts_.push_back(ownGdiObject(CreateFontIndirectW(&font), "a font could not be created"));
+    LOGFONTW logical{};
+    logical.lfHeight = -std::lround(stored.points * dpi_ / pointsPerInch);
+    logical.lfWeight = stored.weight;
+    logical.lfCharSet = ANSI_CHARSET;
+    const std::wstring face = toWide(stored.face);
+    face.copy(logical.lfFaceName, LF_FACESIZE - 1);
+    fonts_.push_back(ownGdiObject(CreateFontIndirectW(&logical), "a font could not be created"));
     return fonts_.back().get();
 }
 

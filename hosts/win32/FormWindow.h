@@ -70,7 +70,7 @@ private:
     void createControl(const runtime::ControlDefinition& row, int id);
     RECT placement(const runtime::ControlDefinition& row, HFONT font, DWORD style,
                    DWORD exStyle) const;
-    HFONT createFont(const runtime::FontSpec& spec);
+    HFONT createFont(const runtime::FontSpec& stored);
     void annotateForScreenReaders();
     const Control* find(HWND handle) const;
     const Control* buttonWithAccessKey(wchar_t key) const;
