@@ -2,7 +2,8 @@
 
 // The stored definition of a window: its properties and its controls as
 // plain data, which the host turns into widgets.  Positions and sizes are in
-// twips, measured from the top-left corner of the client area.
+// twips, measured from the top-left corner of the client area.  Images are
+// named, not located: each host maps an image name to its own resources.
 
 #include "runtime/Runtime.h"
 
@@ -16,11 +17,18 @@ namespace runtime {
 using Twips = int;
 
 inline constexpr Twips twipsPerPixel = 15;
+inline constexpr int logicalDpi = 96;
+
+// Pixels on a screen of the given density, rounded down.
+constexpr int twipsToPixels(Twips twips, int dpi)
+{
+    return twips * dpi / (twipsPerPixel * logicalDpi);
+}
 
 // Logical pixels at 96 dots per inch.
 constexpr int twipsToPixels(Twips twips)
 {
-    return twips / twipsPerPixel;
+    return twipsToPixels(twips, logicalDpi);
 }
 
 struct Rgb {
@@ -82,7 +90,7 @@ struct FormDefinition {
     Twips clientWidth, clientHeight;
     FontSpec font;
     Rgb backColour;
-    std::string_view picture; // resource path, painted at natural size from the top-left
+    std::string_view picture; // image name, painted at natural size from the top-left
     std::span<const ControlDefinition> controls;
     std::span<const AccessibleText> accessibleTexts;
     std::span<const Buddy> buddies;
@@ -95,7 +103,7 @@ struct ProjectDescriptor {
     std::span<const ClickBinding> clickBindings;
     std::string_view applicationId; // reverse-DNS, names the desktop entry
     std::string_view version;
-    std::span<const std::string_view> icons; // resource paths, one per size
+    std::string_view icon; // image name of the window's icon in every size the host has
 };
 
 } // namespace runtime

@@ -72,12 +72,6 @@ constexpr std::array<Buddy, 2> buddies{{
 }};
 // clang-format on
 
-constexpr std::array<std::string_view, 3> icons{
-    ":/icons/punt-converter-16.png",
-    ":/icons/punt-converter-32.png",
-    ":/icons/punt-converter-48.png",
-};
-
 } // namespace
 
 const runtime::FormDefinition frmEuroDefinition{
@@ -87,7 +81,7 @@ const runtime::FormDefinition frmEuroDefinition{
     .clientHeight = 4785,
     .font = windowFont,
     .backColour = silver,
-    .picture = ":/frmEuro/background.bmp",
+    .picture = "background",
     .controls = controls,
     .accessibleTexts = accessibleTexts,
     .buddies = buddies,
@@ -99,7 +93,7 @@ const runtime::ProjectDescriptor project{
     .clickBindings = clickBindings,
     .applicationId = application::id,
     .version = application::version,
-    .icons = icons,
+    .icon = "icon",
 };
 
 } // namespace window

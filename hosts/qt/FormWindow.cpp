@@ -1,6 +1,7 @@
 #include "FormWindow.h"
 
 #include "hosts/qt/CommandButton.h"
+#include "hosts/qt/QtResources.h"
 #include "hosts/qt/QtText.h"
 #include "hosts/qt/VisiblePicture.h"
 
@@ -134,7 +135,7 @@ FormWindow::FormWindow(const runtime::FormDefinition& definition, QWidget* paren
                    Qt::WindowCloseButtonHint);
     setFixedSize(runtime::twipsToPixels(definition.clientWidth),
                  runtime::twipsToPixels(definition.clientHeight));
-    picture_ = visiblePicture(toQString(definition.picture), size());
+    picture_ = visiblePicture(pictureResourcePath(definition.picture), size());
     setFont(toQFont(definition.font));
     QPalette background = palette();
     background.setColor(QPalette::Window, toQColor(definition.backColour));

@@ -1,5 +1,6 @@
 #include "QtHost.h"
 
+#include "hosts/qt/QtResources.h"
 #include "hosts/qt/QtText.h"
 #include "runtime/ClickDispatch.h"
 #include "runtime/RuntimeError.h"
@@ -37,10 +38,7 @@ QtHost::QtHost(const runtime::ProjectDescriptor& project)
 {
     if (project.startupObject != project.form.name)
         throw std::logic_error("the start-up object is not the described window");
-    QIcon icon;
-    for (const std::string_view path : project.icons)
-        icon.addFile(toQString(path));
-    window_.setWindowIcon(icon);
+    window_.setWindowIcon(iconResource(project.icon));
     for (const runtime::ClickBinding& binding : project.clickBindings) {
         auto* button = qobject_cast<QAbstractButton*>(window_.control(binding.control));
         if (!button)

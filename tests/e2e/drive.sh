@@ -21,10 +21,20 @@ finish() {
     [[ $failures -eq 0 ]]
 }
 
-# Waits for the program's window and gives it the keyboard.
-focus_window() {
-    local window
-    window=$(xdotool search --sync --onlyvisible --name "$title" | head -n1)
+# Waits for the program's window and gives it the keyboard.  When the
+# process <pid> ends first, ends the script: skipped (77) if the program's
+# launcher said so, failed otherwise.
+focus_window() { # <pid>
+    local window status=0
+    until window=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -n1) &&
+        [[ -n $window ]]; do
+        if ! kill -0 "$1" 2>/dev/null; then
+            wait "$1" || status=$?
+            echo "the program ended with status $status before its window showed"
+            exit $((status == 77 ? 77 : 1))
+        fi
+        sleep 0.1
+    done
     xdotool windowfocus --sync "$window"
     sleep 0.3
 }

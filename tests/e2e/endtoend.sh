@@ -3,14 +3,18 @@
 # amounts, presses the access keys, reads fields back through the clipboard,
 # answers the message box with Enter, and ends the program with Alt+X.
 #
-# Usage: endtoend.sh <program>   (run inside scripts/xvfb-session)
+# The Linux and the Windows program (under Wine) run these same cases.
+#
+# Usage: endtoend.sh <program> [arguments...]   (run inside scripts/xvfb-session)
+#   e.g. endtoend.sh build/debug/app/punt-converter
+#        endtoend.sh scripts/wine-run build/windows-x64/app/punt-converter.exe
 set -euo pipefail
 source "$(dirname "$0")/drive.sh"
 
-QT_QPA_PLATFORM=xcb "$1" &
+QT_QPA_PLATFORM=xcb "$@" &
 pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
-focus_window
+focus_window "$pid"
 
 # Focus starts on Exit; two Tabs reach the euro field.
 keys Tab Tab

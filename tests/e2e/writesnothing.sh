@@ -30,7 +30,7 @@ export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0
 QT_QPA_PLATFORM=xcb dbus-run-session -- \
     strace -f -qq --successful-only -o "$trace" -e trace="$calls" "$1" &
 pid=$!
-focus_window
+focus_window "$pid"
 
 keys Tab Tab
 type_text 10

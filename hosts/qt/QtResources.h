@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QIcon>
+#include <QString>
+
+#include <string_view>
+
+// The Qt resources, compiled in by assets/, behind the image names that
+// window definitions use.  Throw std::logic_error for a name they lack.
+namespace qthost {
+
+QString pictureResourcePath(std::string_view picture);
+QIcon iconResource(std::string_view icon);
+
+} // namespace qthost

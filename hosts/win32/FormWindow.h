@@ -1,0 +1,93 @@
+#pragma once
+
+#include "hosts/win32/AccessibleAnnotations.h"
+#include "hosts/win32/GdiObject.h"
+#include "hosts/win32/WindowPicture.h"
+#include "runtime/FormDefinition.h"
+
+#include <windows.h>
+
+#include <exception>
+#include <functional>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace win32host {
+
+// A window built from its stored definition for a screen of a given
+// density: fixed size, the picture painted from the top-left corner, the
+// controls created in tab-index order (which is the order Tab follows),
+// placed, sized and coloured after their rows, and annotated for screen
+// readers.  No control is a default or cancel button: Enter clicks only a
+// focused button, Escape nothing.
+class FormWindow {
+public:
+    using ClickListener = std::function<void(std::string_view control)>;
+
+    // Builds the window hidden.  Throws std::logic_error for a definition
+    // that names a control it does not have, std::runtime_error when Windows
+    // refuses a window or a resource is missing.
+    FormWindow(const runtime::FormDefinition& definition, HINSTANCE instance, int dpi,
+               ClickListener onClick);
+    ~FormWindow();
+    FormWindow(const FormWindow&) = delete;
+    FormWindow& operator=(const FormWindow&) = delete;
+
+    // Null once the window is destroyed.
+    HWND handle() const noexcept { return window_; }
+    // The control of that name, or nullptr.
+    HWND control(std::string_view name) const;
+
+    // Centres the window on the work area, shows it with the focus on the
+    // first control in tab order, and shows focus rectangles and access keys
+    // from the first frame.
+    void show(int showCommand);
+    void destroy();
+
+    // Gives one message of the thread's queue to the window's keyboard
+    // handling (Tab, access keys, Enter) or else to its target window.
+    // Rethrows what a message handler threw.
+    void process(MSG& message);
+
+private:
+    struct Control {
+        const runtime::ControlDefinition* row;
+        HWND handle;
+        GdiObject<HBRUSH> background; // null when transparent or not a label
+    };
+
+    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void onCreate();
+    void onPaint();
+    void onCommand(WPARAM wParam, LPARAM lParam);
+    LRESULT onCtlColor(HDC dc, HWND control);
+    void onActivate(WPARAM wParam);
+    void onDestroy();
+
+    void createControls();
+    void createControl(const runtime::ControlDefinition& row, int id);
+    RECT placement(const runtime::ControlDefinition& row, HFONT font, DWORD style,
+                   DWORD exStyle) const;
+    HFONT createFont(const runtime::FontSpec& stored);
+    void annotateForScreenReaders();
+    const Control* find(HWND handle) const;
+    const Control* buttonWithAccessKey(wchar_t key) const;
+    void click(const Control& button);
+    int pixels(runtime::Twips twips) const;
+
+    const runtime::FormDefinition& definition_;
+    HINSTANCE instance_;
+    int dpi_;
+    ClickListener onClick_;
+    HWND window_ = nullptr;
+    std::optional<WindowPicture> picture_;
+    std::vector<GdiObject<HFONT>> fonts_;
+    std::vector<Control> controls_; // in tab order
+    HWND focusOnActivation_ = nullptr;
+    AccessibleAnnotations annotations_;
+    std::exception_ptr pending_;
+};
+
+} // namespace win32host

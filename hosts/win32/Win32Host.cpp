@@ -1,0 +1,163 @@
+#include "Win32Host.h"
+
+#include "hosts/win32/DeviceContext.h"
+#include "hosts/win32/WideText.h"
+#include "runtime/ClickDispatch.h"
+#include "runtime/RuntimeError.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+
+namespace win32host {
+
+namespace {
+
+const runtime::ControlDefinition* findRow(const runtime::FormDefinition& form,
+                                          std::string_view name)
+{
+    const auto found =
+        std::find_if(form.controls.begin(), form.controls.end(),
+                     [name](const runtime::ControlDefinition& row) { return row.name == name; });
+    return found == form.controls.end() ? nullptr : &*found;
+}
+
+void setIcons(HWND window, HINSTANCE instance, std::string_view name)
+{
+    struct IconSize {
+        WPARAM which;
+        int widthMetric;
+        int heightMetric;
+    };
+    const std::wstring resource = toWide(name);
+    for (const IconSize size : {IconSize{ICON_BIG, SM_CXICON, SM_CYICON},
+                                IconSize{ICON_SMALL, SM_CXSMICON, SM_CYSMICON}}) {
+        // Shared icons belong to the system, which frees them.
+        HANDLE icon =
+            LoadImageW(instance, resource.c_str(), IMAGE_ICON, GetSystemMetrics(size.widthMetric),
+                       GetSystemMetrics(size.heightMetric), LR_SHARED);
+        if (!icon)
+            throw std::runtime_error("the icon is missing from the program's resources");
+        SendMessageW(window, WM_SETICON, size.which, reinterpret_cast<LPARAM>(icon));
+    }
+}
+
+} // namespace
+
+Win32Host::Win32Host(const runtime::ProjectDescriptor& project, HINSTANCE instance, int dpi)
+    : project_(project)
+    , window_(project.form, instance, dpi,
+              [this](std::string_view control) { deliverClick(control); })
+{
+    if (project.startupObject != project.form.name)
+        throw std::logic_error("the start-up object is not the described window");
+    for (const runtime::ClickBinding& binding : project.clickBindings) {
+        const runtime::ControlDefinition* row = findRow(project.form, binding.control);
+        if (!row || row->kind != runtime::ControlKind::PushButton)
+            throw std::logic_error("a click is bound to no button: " +
+                                   std::string(binding.control));
+    }
+    setIcons(window_.handle(), instance, project.icon);
+}
+
+void Win32Host::deliverClick(std::string_view control)
+{
+    for (const runtime::ClickBinding& binding : project_.clickBindings)
+        if (binding.control == control)
+            runtime::deliverClick(*this, binding.handler);
+}
+
+HWND Win32Host::requireField(std::string_view field) const
+{
+    const runtime::ControlDefinition* row = findRow(project_.form, field);
+    HWND edit =
+        row && row->kind == runtime::ControlKind::TextField ? window_.control(field) : nullptr;
+    if (!edit)
+        throw runtime::RuntimeError(runtime::ErrorCode::FieldAccessFailed,
+                                    u"The window has no field named " + toFieldText(toWide(field)) +
+                                        u".");
+    return edit;
+}
+
+runtime::FieldText Win32Host::fieldText(std::string_view field)
+{
+    HWND edit = requireField(field);
+    const auto length = static_cast<std::size_t>(GetWindowTextLengthW(edit));
+    std::wstring text(length + 1, L'\0');
+    text.resize(
+        static_cast<std::size_t>(GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
+    return toFieldText(text);
+}
+
+void Win32Host::setFieldText(std::string_view field, std::u16string_view text)
+{
+    HWND edit = requireField(field);
+    const std::wstring wide = toWide(text);
+    if (!SetWindowTextW(edit, wide.c_str()))
+        throw runtime::RuntimeError(runtime::ErrorCode::FieldAccessFailed,
+                                    u"The field " + toFieldText(toWide(field)) +
+                                        u" could not be written.");
+}
+
+void Win32Host::showMessage(std::u16string_view prompt)
+{
+    const std::wstring text = toWide(prompt);
+    const std::wstring title = toWide(project_.form.title);
+    // While the box shows, the window is disabled; its activation
+    // afterwards gives the focus back to the control that had it.
+    if (!MessageBoxW(window_.handle(), text.c_str(), title.c_str(), MB_OK))
+        throw std::runtime_error("the message box could not be shown");
+}
+
+void Win32Host::end()
+{
+    window_.destroy();
+}
+
+int Win32Host::run(int showCommand)
+{
+    window_.show(showCommand);
+    MSG message{};
+    while (window_.handle()) {
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got == 0)
+            return static_cast<int>(message.wParam);
+        if (got == -1)
+            throw std::runtime_error("the message queue failed");
+        window_.process(message);
+    }
+    return 0;
+}
+
+void Win32Host::processPendingMessages()
+{
+    MSG message{};
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+        if (message.message != WM_QUIT)
+            window_.process(message);
+}
+
+int systemDpi()
+{
+    const DeviceContext screen = DeviceContext::ofWindow(nullptr);
+    return GetDeviceCaps(screen.get(), LOGPIXELSY);
+}
+
+int start(HINSTANCE instance, int showCommand, const runtime::ProjectDescriptor& project)
+{
+    try {
+        const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
+        InitCommonControlsEx(&classes);
+        Win32Host host(project, instance, systemDpi());
+        return host.run(showCommand);
+    } catch (const std::exception& error) {
+        const std::wstring report = toWide(std::string_view(error.what()));
+        const std::wstring title = toWide(project.form.title);
+        MessageBoxW(nullptr, report.c_str(), title.c_str(), MB_OK | MB_ICONERROR);
+        return 1;
+    }
+}
+
+} // namespace win32host

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "hosts/win32/FormWindow.h"
+#include "runtime/FormDefinition.h"
+#include "runtime/Runtime.h"
+
+#include <windows.h>
+
+namespace win32host {
+
+// The host on the Win32 API: builds the start-up window from the project's
+// descriptor, delivers each bound button's clicks to its handler, and serves
+// the handlers' requests on the window's fields.
+class Win32Host final : public runtime::Runtime {
+public:
+    // Throws std::logic_error for a descriptor whose start-up object or
+    // bindings do not match its window.
+    Win32Host(const runtime::ProjectDescriptor& project, HINSTANCE instance, int dpi);
+
+    FormWindow& window() { return window_; }
+
+    runtime::FieldText fieldText(std::string_view field) override;
+    void setFieldText(std::string_view field, std::u16string_view text) override;
+    void showMessage(std::u16string_view prompt) override;
+    void end() override;
+
+    // Shows the window and runs its messages until it is gone.  Returns the
+    // exit status.
+    int run(int showCommand);
+    // Runs the messages waiting in the thread's queue, then returns.
+    void processPendingMessages();
+
+private:
+    void deliverClick(std::string_view control);
+    HWND requireField(std::string_view field) const;
+
+    const runtime::ProjectDescriptor& project_;
+    FormWindow window_;
+};
+
+// The dots per inch of the screen, which the program follows (it declares
+// itself aware of the system's density).
+int systemDpi();
+
+// The start routine: shows the start-up window and runs the message loop
+// until the program ends.  Returns the exit status.
+int start(HINSTANCE instance, int showCommand, const runtime::ProjectDescriptor& project);
+
+} // namespace win32host
