@@ -61,6 +61,17 @@ struct ControlLook {
     Sizing sizing = Sizing::Stored;
 };
 
+// The text colour a control is drawn with; unset means the platform's usual
+// one.  Where the background is fixed but the text colour is not, the text
+// is the classic black: a theme's text colour, light in a dark theme, would
+// not read on that fixed background.
+constexpr std::optional<Rgb> shownTextColour(const ControlLook& look)
+{
+    if (!look.textColour && look.backColour)
+        return Rgb{0, 0, 0};
+    return look.textColour;
+}
+
 struct ControlDefinition {
     std::string_view name;
     ControlKind kind;

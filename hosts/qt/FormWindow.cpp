@@ -71,17 +71,10 @@ QWidget* createControl(const runtime::ControlDefinition& row, QWidget* parent)
     return nullptr;
 }
 
-// The text colour of a control whose background is fixed and whose text
-// colour is not: a dark theme's light text would not read on that background.
-constexpr runtime::Rgb classicTextColour{0, 0, 0};
-
 void applyLook(QWidget* control, const runtime::ControlLook& look)
 {
     QPalette palette = control->palette();
-    std::optional<runtime::Rgb> textColour = look.textColour;
-    if (!textColour && look.backColour)
-        textColour = classicTextColour;
-    if (textColour) {
+    if (const std::optional<runtime::Rgb> textColour = runtime::shownTextColour(look)) {
         palette.setColor(QPalette::WindowText, toQColor(*textColour));
         palette.setColor(QPalette::ButtonText, toQColor(*textColour));
         palette.setColor(QPalette::Text, toQColor(*textColour));

@@ -347,7 +347,8 @@ LRESULT FormWindow::onCtlColor(HDC dc, HWND handle)
         return DefWindowProcW(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                               reinterpret_cast<LPARAM>(handle));
     const runtime::ControlLook& look = control->row->look;
-    SetTextColor(dc, look.textColour ? toColorRef(*look.textColour) : GetSysColor(COLOR_BTNTEXT));
+    const std::optional<runtime::Rgb> text = runtime::shownTextColour(look);
+    SetTextColor(dc, text ? toColorRef(*text) : GetSysColor(COLOR_BTNTEXT));
     if (control->background) {
         SetBkColor(dc, toColorRef(*look.backColour));
         return reinterpret_cast<LRESULT>(control->background.get());

@@ -45,7 +45,7 @@ keys() {
 }
 
 type_text() {
-    xdotool type --delay 30 "$1"
+    xdotool type --delay 30 -- "$1" # "--": a text may start with "-"
 }
 
 # The text of the focused field, or "<empty>".
