@@ -2,6 +2,8 @@
 
 #include "runtime/Ascii.h"
 
+#include <algorithm>
+#include <array>
 #include <cfenv>
 #include <charconv>
 
@@ -9,47 +11,32 @@ namespace runtime {
 
 namespace {
 
-const char* titleOf(ErrorCode code) noexcept
-{
-    switch (code) {
-    case ErrorCode::InvalidFloatingPointOperation:
-        return "Invalid floating-point operation";
-    case ErrorCode::Overflow:
-        return "Overflow";
-    case ErrorCode::OutOfMemory:
-        return "Out of memory";
-    case ErrorCode::DivisionByZero:
-        return "Division by zero";
-    case ErrorCode::TypeMismatch:
-        return "Type mismatch";
-    case ErrorCode::InternalError:
-        return "Internal error";
-    case ErrorCode::FieldAccessFailed:
-        return "Field access failed";
-    }
-    return "Unknown error";
-}
+// Each error's title, and what the user reads first when an error brings
+// no explanation of its own.
+struct ErrorTexts {
+    ErrorCode code;
+    const char* title;
+    const char16_t* plainWords;
+};
 
-// What the user reads first when an error brings no explanation of its own.
-const char16_t* plainWordsOf(ErrorCode code) noexcept
+// clang-format off
+constexpr std::array<ErrorTexts, 7> errorTexts{{
+    {ErrorCode::InvalidFloatingPointOperation, "Invalid floating-point operation", u"The conversion did not give a number."},
+    {ErrorCode::Overflow,                      "Overflow",                         u"The amount is too large to convert."},
+    {ErrorCode::OutOfMemory,                   "Out of memory",                    u"There was not enough memory to finish."},
+    {ErrorCode::DivisionByZero,                "Division by zero",                 u"The conversion divided by zero."},
+    {ErrorCode::TypeMismatch,                  "Type mismatch",                    u"The text is not a number."},
+    {ErrorCode::InternalError,                 "Internal error",                   u"Something went wrong inside the program."},
+    {ErrorCode::FieldAccessFailed,             "Field access failed",              u"A field could not be read or written."},
+}};
+// clang-format on
+
+const ErrorTexts& textsOf(ErrorCode code) noexcept
 {
-    switch (code) {
-    case ErrorCode::InvalidFloatingPointOperation:
-        return u"The conversion did not give a number.";
-    case ErrorCode::Overflow:
-        return u"The amount is too large to convert.";
-    case ErrorCode::OutOfMemory:
-        return u"There was not enough memory to finish.";
-    case ErrorCode::DivisionByZero:
-        return u"The conversion divided by zero.";
-    case ErrorCode::TypeMismatch:
-        return u"The text is not a number.";
-    case ErrorCode::InternalError:
-        return u"Something went wrong inside the program.";
-    case ErrorCode::FieldAccessFailed:
-        return u"A field could not be read or written.";
-    }
-    return u"Something went wrong.";
+    static constexpr ErrorTexts unknown{ErrorCode{}, "Unknown error", u"Something went wrong."};
+    const auto found = std::find_if(errorTexts.begin(), errorTexts.end(),
+                                    [code](const ErrorTexts& texts) { return texts.code == code; });
+    return found == errorTexts.end() ? unknown : *found;
 }
 
 } // namespace
@@ -62,7 +49,7 @@ RuntimeError::RuntimeError(ErrorCode code, std::u16string detail)
 
 const char* RuntimeError::what() const noexcept
 {
-    return titleOf(code_);
+    return textsOf(code_).title;
 }
 
 std::u16string RuntimeError::report() const
@@ -70,11 +57,11 @@ std::u16string RuntimeError::report() const
     char number[16];
     const auto end = std::to_chars(std::begin(number), std::end(number), this->number()).ptr;
 
-    std::u16string text = detail_.empty() ? plainWordsOf(code_) : detail_;
+    std::u16string text = detail_.empty() ? textsOf(code_).plainWords : detail_;
     text += u"\n\nRun-time error ";
     text += widenAscii({number, end});
     text += u": ";
-    text += widenAscii(titleOf(code_));
+    text += widenAscii(textsOf(code_).title);
     return text;
 }
 
