@@ -97,3 +97,18 @@ exit_with_alt_x() { # <pid>
     wait "$1" || status=$?
     check "Alt+X ends the program with status 0" 0 "$status"
 }
+
+# Takes the program <pid> through a conversion, Clear, the empty-field
+# message and Exit: every path that could write something.
+use_every_path() { # <pid>
+    focus_window "$1"
+    keys Tab Tab
+    type_text 10
+    keys alt+n
+    keys alt+c
+    keys alt+n
+    wait_for_windows 2 || true
+    keys Return
+    wait_for_windows 1 || true
+    exit_with_alt_x "$1"
+}

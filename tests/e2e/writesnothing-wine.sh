@@ -27,16 +27,7 @@ registry "$work/before"
 touch "$work/started"
 "${wine[@]}" "$program" &
 pid=$!
-focus_window "$pid"
-keys Tab Tab
-type_text 10
-keys alt+n
-keys alt+c
-keys alt+n
-wait_for_windows 2 || true
-keys Return
-wait_for_windows 1 || true
-exit_with_alt_x "$pid"
+use_every_path "$pid"
 registry "$work/after"
 
 drive_c=$("${wine[@]}" winepath -u 'C:\')

@@ -30,17 +30,7 @@ export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0
 QT_QPA_PLATFORM=xcb dbus-run-session -- \
     strace -f -qq --successful-only -o "$trace" -e trace="$calls" "$1" &
 pid=$!
-focus_window "$pid"
-
-keys Tab Tab
-type_text 10
-keys alt+n
-keys alt+c
-keys alt+n
-wait_for_windows 2 || true
-keys Return
-wait_for_windows 1 || true
-exit_with_alt_x "$pid"
+use_every_path "$pid"
 
 # Opening for writing is a write unless it is /dev/null; every other traced
 # call changes the file system by itself.
