@@ -12,6 +12,10 @@ set(CPACK_NSIS_PACKAGE_NAME ${PUNT_APP_TITLE})
 set(CPACK_NSIS_INSTALLED_ICON_NAME ${PUNT_APP_EXECUTABLE}.exe)
 set(CPACK_NSIS_MUI_ICON ${PUNT_WINDOWS_ICON})
 set(CPACK_NSIS_MUI_UNIICON ${PUNT_WINDOWS_ICON})
+include(${CMAKE_CURRENT_LIST_DIR}/ReproduciblePackages.cmake)
+# The program is linked stripped already; stripping the packaged copy again
+# would give it a new time stamp.
+set(CPACK_STRIP_FILES OFF)
 # After the uninstaller has removed the program's own registry key, it
 # removes the vendor's key above it too when nothing else is left there.
 set(remove_empty_vendor_key
@@ -27,4 +31,5 @@ else()
     set(nsis_target "Unicode true")
 endif()
 list(JOIN remove_empty_vendor_key "\n" remove_empty_vendor_key)
-set(CPACK_NSIS_DEFINES "${nsis_target}\n${remove_empty_vendor_key}")
+# The installer stores no modification times of the files it carries.
+set(CPACK_NSIS_DEFINES "${nsis_target}\nSetDateSave off\n${remove_empty_vendor_key}")
