@@ -13,7 +13,7 @@ add_test(NAME writesnothing
             ${PUNT_WINE_RUN} $<TARGET_FILE:punt-converter>)
 add_test(NAME windows_packages
     COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/package/check-windows-installer.sh
-            ${PROJECT_BINARY_DIR} ${PUNT_WINE_RUN})
+            ${PROJECT_BINARY_DIR} ${CMAKE_RC_COMPILER} ${PUNT_WINE_RUN})
 set_tests_properties(endtoend writesnothing windows_packages PROPERTIES TIMEOUT 120)
 # They share one display and one prefix: one at a time, under ctest -j too.
 set_tests_properties(tst_win32host endtoend writesnothing windows_packages PROPERTIES
