@@ -1,6 +1,7 @@
 #include "Win32Host.h"
 
 #include "hosts/win32/DeviceContext.h"
+#include "hosts/win32/ShownText.h"
 #include "hosts/win32/WideText.h"
 #include "runtime/ClickDispatch.h"
 #include "runtime/RuntimeError.h"
@@ -103,7 +104,7 @@ void Win32Host::setFieldText(std::string_view field, std::u16string_view text)
 
 void Win32Host::showMessage(std::u16string_view prompt)
 {
-    const std::wstring text = toWide(prompt);
+    const std::wstring text = shownInMessageBox(toWide(prompt));
     const std::wstring title = toWide(project_.form.title);
     // While the box shows, the window is disabled; its activation
     // afterwards gives the focus back to the control that had it.
