@@ -3,7 +3,7 @@
 #include "runtime/ClickDispatch.h"
 #include "window/ControlNames.h"
 
-#include "FakeRuntime.h"
+#include "FakeHost.h"
 
 #include <doctest/doctest.h>
 
@@ -14,7 +14,7 @@ namespace names = window::names;
 namespace {
 
 // Clicks a button as the host does: through its binding and the dispatcher.
-void click(FakeRuntime& host, std::string_view button)
+void click(FakeHost& host, std::string_view button)
 {
     const auto binding = std::find_if(window::clickBindings.begin(), window::clickBindings.end(),
                                       [&](const auto& b) { return b.control == button; });
@@ -114,7 +114,7 @@ TEST_CASE("buttons")
     };
     for (const auto& row : rows) {
         INFO(row.name);
-        FakeRuntime host;
+        FakeHost host;
         host.setField(names::txtEuro, row.euroBefore);
         host.setField(names::txtPunt, row.puntBefore);
         click(host, row.button);
@@ -137,7 +137,7 @@ TEST_CASE("a failed field access")
     };
     for (const auto& row : rows) {
         INFO(row.name);
-        FakeRuntime host;
+        FakeHost host;
         host.setField(names::txtEuro, u"10");
         host.setField(names::txtPunt, u"keep");
         host.failingRead = row.failingRead;
@@ -151,7 +151,7 @@ TEST_CASE("a failed field access")
 
 TEST_CASE("a repeated conversion writes the same text")
 {
-    FakeRuntime host;
+    FakeHost host;
     host.setField(names::txtEuro, u"10");
     click(host, names::cmdConvertEuroToPunt);
     click(host, names::cmdConvertEuroToPunt);
