@@ -6,6 +6,7 @@
 #include <array>
 #include <charconv>
 #include <span>
+#include <string>
 
 namespace runtime {
 
@@ -37,6 +38,8 @@ struct Decoded {
 // itself.
 Decoded decodeFirst(std::u16string_view text)
 {
+    if (text.empty())
+        return {0, 0};
     if (text.size() >= 2 && isHighSurrogate(text[0]) && isLowSurrogate(text[1]))
         return {0x10000 + ((char32_t{text[0]} - 0xD800) << 10) + (char32_t{text[1]} - 0xDC00), 2};
     return {text[0], 1};
@@ -119,6 +122,41 @@ std::u16string isolated(std::u16string_view visible, bool startsWithMark)
     return out;
 }
 
+// Each error's title, what the user reads when an error brings no words of
+// its own, and what to do about it.
+struct ErrorTexts {
+    ErrorCode code;
+    const char* title;
+    std::u16string_view plainWords;
+    std::u16string_view advice;
+};
+
+// clang-format off
+constexpr std::array<ErrorTexts, 7> errorTexts{{
+    {ErrorCode::InvalidFloatingPointOperation, "Invalid floating-point operation", u"The conversion did not give a number.", u""},
+    {ErrorCode::Overflow,                      "Overflow",                         u"The amount is too large to convert.", u"Type a smaller amount."},
+    {ErrorCode::OutOfMemory,                   "Out of memory",                    u"There was not enough memory to finish.", u""},
+    {ErrorCode::DivisionByZero,                "Division by zero",                 u"The conversion divided by zero.", u""},
+    {ErrorCode::TypeMismatch,                  "Type mismatch",                    u"The text is not a number.", u""},
+    {ErrorCode::InternalError,                 "Internal error",                   u"Something went wrong inside the program.", u""},
+    {ErrorCode::FieldAccessFailed,             "Field access failed",              u"A field could not be read or written.", u""},
+}};
+// clang-format on
+
+const ErrorTexts& textsOf(ErrorCode code) noexcept
+{
+    static constexpr ErrorTexts unknown{ErrorCode{}, "Unknown error", u"Something went wrong.",
+                                        u""};
+    const auto found = std::find_if(errorTexts.begin(), errorTexts.end(),
+                                    [code](const ErrorTexts& texts) { return texts.code == code; });
+    return found == errorTexts.end() ? unknown : *found;
+}
+
+std::u16string decimal(std::size_t number)
+{
+    return widenAscii(std::to_string(number));
+}
+
 } // namespace
 
 std::u16string quotedForMessage(std::u16string_view text)
@@ -143,6 +181,8 @@ std::u16string quotedForMessage(std::u16string_view text)
 
 std::u16string characterName(std::u16string_view text)
 {
+    if (text.empty())
+        return u"the end of the text";
     const Decoded d = decodeFirst(text);
     const char32_t c = d.codePoint;
     switch (c) {
@@ -172,5 +212,59 @@ std::u16string characterName(std::u16string_view text)
     return u"the character \"" + isolated(character, isCombining(c)) + u"\" (" + codePointText(c) +
            u")";
 }
+
+namespace messages {
+
+const char* errorTitle(ErrorCode code) noexcept
+{
+    return textsOf(code).title;
+}
+
+std::u16string errorReport(ErrorCode code, std::u16string_view detail)
+{
+    const ErrorTexts& texts = textsOf(code);
+    std::u16string text(detail.empty() ? texts.plainWords : detail);
+    if (detail.empty() && !texts.advice.empty())
+        text.append(u"\n\n").append(texts.advice);
+    text += u"\n\nRun-time error ";
+    text += decimal(static_cast<std::size_t>(code));
+    text += u": ";
+    text += widenAscii(texts.title);
+    return text;
+}
+
+std::u16string notANumber(std::u16string_view text, const NumberStop& stop)
+{
+    std::u16string detail = u"The text " + quotedForMessage(text) + u" is not a number: ";
+    switch (stop.reason) {
+    case NumberStop::Reason::NoDigits:
+        detail += u"it has no digits.";
+        break;
+    case NumberStop::Reason::Incomplete:
+        detail += u"it ends before the number is complete.";
+        break;
+    case NumberStop::Reason::NotPartOfNumber:
+        detail += characterName(text.substr(stop.position));
+        // Everything before the stop is ASCII, so its index counts characters.
+        detail += u" at position " + decimal(stop.position + 1) + u" cannot be part of a number.";
+        if (text.substr(stop.position).starts_with(u','))
+            detail += u" The decimal mark is a point.";
+        break;
+    }
+    detail += u"\n\nType digits with at most one point, for example 12.5 or -0.75.";
+    return detail;
+}
+
+std::u16string noSuchField(std::string_view field)
+{
+    return u"The window has no field named " + widenAscii(field) + u".";
+}
+
+std::u16string fieldNotWritten(std::string_view field)
+{
+    return u"The field " + widenAscii(field) + u" could not be written.";
+}
+
+} // namespace messages
 
 } // namespace runtime

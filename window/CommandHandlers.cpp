@@ -1,6 +1,7 @@
 #include "CommandHandlers.h"
 
 #include "conversion/Conversion.h"
+#include "runtime/MessageText.h"
 #include "window/ControlNames.h"
 
 namespace window {
@@ -14,7 +15,7 @@ void convertField(runtime::Host& host, std::string_view source, std::string_view
 {
     const runtime::FieldText text = host.fieldText(source);
     if (conversion::isEmptyText(text)) {
-        host.showMessage(emptyFieldMessage);
+        host.showMessage(runtime::messages::emptyField);
         return;
     }
     host.setFieldText(target, convert(text));

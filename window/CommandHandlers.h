@@ -10,8 +10,6 @@
 // run-time error goes on to the host's deliverClick().
 namespace window {
 
-inline constexpr std::u16string_view emptyFieldMessage = u"Put a value into the currency box";
-
 // Converts the euro field's text into the punt field.
 void cmdConvertEuroToPuntClick(runtime::Host& host);
 // Converts the punt field's text into the euro field.

@@ -24,6 +24,7 @@ public:
     void end() override;
 
 private:
+    const runtime::FormDefinition& form_;
     PlatformFonts fonts_; // before the window, which measures its text
     FormWindow window_;
 };
