@@ -1,10 +1,12 @@
 #include "MessageText.h"
 
 #include "runtime/Ascii.h"
+#include "runtime/UnicodeClasses.h"
 
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <iterator>
 #include <span>
 #include <string>
 
@@ -45,44 +47,21 @@ Decoded decodeFirst(std::u16string_view text)
     return {text[0], 1};
 }
 
-struct Range {
-    char32_t first, last;
-};
-
-bool inRanges(char32_t c, std::span<const Range> ranges)
+// Whether the code point lies in one of the sorted, disjoint ranges.
+bool inRanges(char32_t c, std::span<const unicode::CodePointRange> ranges)
 {
-    return std::any_of(ranges.begin(), ranges.end(),
-                       [c](Range r) { return c >= r.first && c <= r.last; });
+    const auto after = std::upper_bound(ranges.begin(), ranges.end(), c,
+                                        [](char32_t v, const auto& r) { return v < r.first; });
+    return after != ranges.begin() && c <= std::prev(after)->last;
 }
-
-// The standard library has no Unicode character properties, so the classes
-// the messages need are listed here.
-// clang-format off
-constexpr std::array<Range, 20> hiddenRanges{{
-    {0x0000, 0x001F}, {0x007F, 0x009F},                 // controls
-    {0x00A0, 0x00A0}, {0x1680, 0x1680}, {0x2000, 0x200A}, // unusual blanks
-    {0x202F, 0x202F}, {0x205F, 0x205F}, {0x3000, 0x3000},
-    {0x00AD, 0x00AD}, {0x061C, 0x061C}, {0x180E, 0x180E}, // invisible format characters
-    {0x200B, 0x200F}, {0x2028, 0x202E}, {0x2060, 0x206F},
-    {0xFEFF, 0xFEFF}, {0xFFF9, 0xFFFB},
-    {0xD800, 0xDFFF},                                     // lone surrogates
-    {0xFFFE, 0xFFFF}, {0xE0000, 0xE007F},                 // noncharacters, tags
-    {0x115F, 0x1160},                                     // Hangul fillers
-}};
-constexpr std::array<Range, 11> combiningRanges{{
-    {0x0300, 0x036F}, {0x0483, 0x0489}, {0x0591, 0x05BD}, {0x0610, 0x061A},
-    {0x064B, 0x065F}, {0x0670, 0x0670}, {0x06D6, 0x06DC}, {0x1AB0, 0x1AFF},
-    {0x1DC0, 0x1DFF}, {0x20D0, 0x20FF}, {0xFE20, 0xFE2F},
-}};
-// clang-format on
 
 bool isHidden(char32_t c)
 {
-    return inRanges(c, hiddenRanges);
+    return inRanges(c, unicode::hiddenCharacters);
 }
 bool isCombining(char32_t c)
 {
-    return inRanges(c, combiningRanges);
+    return inRanges(c, unicode::combiningMarks);
 }
 
 // "U+00A0": at least four hexadecimal digits.
