@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QStyleFactory>
 
+#include <cstdio>
+#include <cstdlib>
 #include <stdexcept>
 #include <string>
 
@@ -92,11 +94,19 @@ int start(int argc, char* argv[], const runtime::ProjectDescriptor& project)
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setQuitOnLastWindowClosed(true);
 
-    QtHost host(project);
-    QApplication::setWindowIcon(host.window().windowIcon());
-    host.window().centreOnScreen();
-    host.window().show();
-    return QApplication::exec();
+    try {
+        QtHost host(project);
+        QApplication::setWindowIcon(host.window().windowIcon());
+        host.window().centreOnScreen();
+        host.window().show();
+        return QApplication::exec();
+    } catch (const std::exception& error) {
+        // A terminal shows the line, a desktop launch the box.
+        std::fprintf(stderr, "%s\n", error.what());
+        QMessageBox::critical(nullptr, toQString(project.form.title),
+                              QString::fromUtf8(error.what()));
+        return EXIT_FAILURE;
+    }
 }
 
 } // namespace qthost
