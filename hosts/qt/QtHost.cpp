@@ -102,7 +102,8 @@ int start(int argc, char* argv[], const runtime::ProjectDescriptor& project)
         return QApplication::exec();
     } catch (const std::exception& error) {
         // A terminal shows the line, a desktop launch the box.
-        std::fprintf(stderr, "%s\n", error.what());
+        std::fputs(error.what(), stderr);
+        std::fputc('\n', stderr);
         QMessageBox::critical(nullptr, toQString(project.form.title),
                               QString::fromUtf8(error.what()));
         return EXIT_FAILURE;
