@@ -18,6 +18,8 @@ set_tests_properties(tst_formwindow_scale2 PROPERTIES
     ENVIRONMENT "${qt_test_environment};QT_SCALE_FACTOR=2")
 punt_add_test(tst_qthost
     LIBRARIES ${qt_test_libraries} modal_watcher ENVIRONMENT ${qt_test_environment})
+punt_add_test(tst_qtstart
+    LIBRARIES ${qt_test_libraries} modal_watcher ENVIRONMENT ${qt_test_environment})
 
 # The real program on a virtual X display, driven by keyboard: as a user
 # would use it, and under strace to show that it writes no file.

@@ -1,6 +1,7 @@
 #include "hosts/qt/FormWindow.h"
 
 #include "hosts/qt/PlatformFonts.h"
+#include "hosts/qt/QtResources.h"
 
 #include "window/FrmEuro.h"
 
@@ -397,7 +398,7 @@ private slots:
 
     void pictureIsAnUncompressed24BitBitmap()
     {
-        QFile file(QStringLiteral(":/frmEuro/background.bmp"));
+        QFile file(qthost::pictureResourcePath(window::frmEuroDefinition.picture));
         QVERIFY2(file.open(QIODevice::ReadOnly), "the picture is not compiled in");
         const QByteArray header = file.read(54);
         QCOMPARE(header.left(2), QByteArray("BM"));
@@ -426,7 +427,7 @@ private slots:
         QFETCH(QRect, area);
         QFETCH(int, percentMatching);
 
-        const QImage picture(QStringLiteral(":/frmEuro/background.bmp"));
+        const QImage picture(qthost::pictureResourcePath(window::frmEuroDefinition.picture));
         QCOMPARE(picture.size(), QSize(686, 456));
         const QImage shown = form_->grab().toImage();
         // A device pixel in the middle of each logical one, at any scale.

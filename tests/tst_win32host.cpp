@@ -20,7 +20,7 @@ using runtime::ControlDefinition;
 std::vector<std::string_view> clicks;
 
 template <const std::string_view& button>
-void recordClick(runtime::Runtime&)
+void recordClick(runtime::Host&)
 {
     clicks.push_back(button);
 }

@@ -4,6 +4,7 @@
 #include "hosts/qt/QtResources.h"
 #include "hosts/qt/QtText.h"
 #include "hosts/qt/VisiblePicture.h"
+#include "runtime/FormContract.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -135,32 +136,29 @@ FormWindow::FormWindow(const runtime::FormDefinition& definition, QWidget* paren
     setPalette(background);
     setAutoFillBackground(true);
 
-    buildControls(definition.controls);
+    buildControls(definition);
     describeForScreenReaders(definition);
 }
 
-void FormWindow::buildControls(std::span<const runtime::ControlDefinition> rows)
+void FormWindow::buildControls(const runtime::FormDefinition& definition)
 {
-    std::vector<std::pair<int, QWidget*>> focusable;
-    for (const runtime::ControlDefinition& row : rows) {
+    for (const runtime::ControlDefinition& row : definition.controls) {
         QWidget* control = createControl(row, this);
         control->setObjectName(toQString(row.name));
         if (row.font)
             control->setFont(toQFont(*row.font));
         applyLook(control, row.look);
         applyGeometry(control, row);
-        if (control->focusPolicy() != Qt::NoFocus)
-            focusable.emplace_back(row.tabIndex, control);
     }
 
-    // The focus chain follows the tab indexes, and starts at the lowest;
-    // equal indexes keep the order of the definition.
-    std::stable_sort(focusable.begin(), focusable.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<QWidget*> focusable;
+    for (const runtime::ControlDefinition* row : runtime::tabOrder(definition))
+        if (QWidget* control = requireControl(row->name); control->focusPolicy() != Qt::NoFocus)
+            focusable.push_back(control);
     for (std::size_t i = 1; i < focusable.size(); ++i)
-        setTabOrder(focusable[i - 1].second, focusable[i].second);
+        setTabOrder(focusable[i - 1], focusable[i]);
     if (!focusable.empty())
-        focusable.front().second->setFocus();
+        focusable.front()->setFocus();
 }
 
 void FormWindow::describeForScreenReaders(const runtime::FormDefinition& definition)

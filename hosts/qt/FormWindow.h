@@ -35,7 +35,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void buildControls(std::span<const runtime::ControlDefinition> rows);
+    void buildControls(const runtime::FormDefinition& definition);
     void describeForScreenReaders(const runtime::FormDefinition& definition);
     QWidget* requireControl(std::string_view name) const;
 

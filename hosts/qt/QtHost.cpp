@@ -3,7 +3,7 @@
 #include "hosts/qt/QtResources.h"
 #include "hosts/qt/QtText.h"
 #include "runtime/ClickDispatch.h"
-#include "runtime/RuntimeError.h"
+#include "runtime/FormContract.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QStyleFactory>
 
+#include <cstdio>
+#include <cstdlib>
 #include <stdexcept>
 #include <string>
 
@@ -21,29 +23,26 @@ namespace qthost {
 
 namespace {
 
-QLineEdit* findField(FormWindow& window, std::string_view field)
+QLineEdit* findField(const FormWindow& window, const runtime::FormDefinition& form,
+                     std::string_view field)
 {
-    auto* edit = qobject_cast<QLineEdit*>(window.control(field));
+    const runtime::ControlDefinition& row = runtime::requireField(form, field);
+    auto* edit = qobject_cast<QLineEdit*>(window.control(row.name));
     if (!edit)
-        throw runtime::RuntimeError(runtime::ErrorCode::FieldAccessFailed,
-                                    u"The window has no field named " +
-                                        toQString(field).toStdU16String() + u".");
+        throw std::logic_error("the window has no widget for " + std::string(field));
     return edit;
 }
 
 } // namespace
 
 QtHost::QtHost(const runtime::ProjectDescriptor& project)
-    : window_(project.form)
+    : form_(project.form)
+    , window_(project.form)
 {
-    if (project.startupObject != project.form.name)
-        throw std::logic_error("the start-up object is not the described window");
+    runtime::checkDescriptor(project);
     window_.setWindowIcon(iconResource(project.icon));
     for (const runtime::ClickBinding& binding : project.clickBindings) {
         auto* button = qobject_cast<QAbstractButton*>(window_.control(binding.control));
-        if (!button)
-            throw std::logic_error("a click is bound to no button: " +
-                                   std::string(binding.control));
         QObject::connect(
             button, &QAbstractButton::clicked, &window_,
             [this, handler = binding.handler] { runtime::deliverClick(*this, handler); });
@@ -52,12 +51,12 @@ QtHost::QtHost(const runtime::ProjectDescriptor& project)
 
 runtime::FieldText QtHost::fieldText(std::string_view field)
 {
-    return findField(window_, field)->text().toStdU16String();
+    return findField(window_, form_, field)->text().toStdU16String();
 }
 
 void QtHost::setFieldText(std::string_view field, std::u16string_view text)
 {
-    QLineEdit* edit = findField(window_, field);
+    QLineEdit* edit = findField(window_, form_, field);
     edit->setText(toQString(text));
     // Show a written text from its first character, sign and leading digits
     // included; setText leaves the cursor, and so the view, at the end.
@@ -95,11 +94,20 @@ int start(int argc, char* argv[], const runtime::ProjectDescriptor& project)
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setQuitOnLastWindowClosed(true);
 
-    QtHost host(project);
-    QApplication::setWindowIcon(host.window().windowIcon());
-    host.window().centreOnScreen();
-    host.window().show();
-    return QApplication::exec();
+    try {
+        QtHost host(project);
+        QApplication::setWindowIcon(host.window().windowIcon());
+        host.window().centreOnScreen();
+        host.window().show();
+        return QApplication::exec();
+    } catch (const std::exception& error) {
+        // A terminal shows the line, a desktop launch the box.
+        std::fputs(error.what(), stderr);
+        std::fputc('\n', stderr);
+        QMessageBox::critical(nullptr, toQString(project.form.title),
+                              QString::fromUtf8(error.what()));
+        return EXIT_FAILURE;
+    }
 }
 
 } // namespace qthost

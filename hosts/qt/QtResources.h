@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-// The Qt resources, compiled in by assets/, behind the image names that
+// The Qt resources, compiled in by assets/ under the image names that
 // window definitions use.  Throw std::logic_error for a name they lack.
 namespace qthost {
 

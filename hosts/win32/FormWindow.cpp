@@ -2,6 +2,7 @@
 
 #include "hosts/win32/DeviceContext.h"
 #include "hosts/win32/WideText.h"
+#include "runtime/FormContract.h"
 
 #include <algorithm>
 #include <cmath>
@@ -206,12 +207,9 @@ void FormWindow::onCreate()
 
 void FormWindow::createControls()
 {
-    std::vector<const runtime::ControlDefinition*> rows;
-    for (const runtime::ControlDefinition& row : definition_.controls)
-        rows.push_back(&row);
-    // Tab follows creation order; equal indexes keep the definition's order.
-    std::stable_sort(rows.begin(), rows.end(),
-                     [](const auto* a, const auto* b) { return a->tabIndex < b->tabIndex; });
+    // Tab follows creation order; each caption comes just before the control
+    // it names, which is how the system names that control for screen readers.
+    std::vector<const runtime::ControlDefinition*> rows = runtime::tabOrder(definition_);
     placeCaptionsBeforeTheirControls(rows);
     controls_.reserve(rows.size());
     int id = firstControlId;
