@@ -21,12 +21,27 @@ WindowStateKeeper::WindowStateKeeper(QWidget* window)
 
 bool WindowStateKeeper::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == window_) {
-        if (event->type() == QEvent::WindowStateChange)
-            returnToNormal();
-        // After the show event, where a message box fixes its own size.
-        else if (event->type() == QEvent::ShowToParent && onWayland())
+    if (watched != window_)
+        return QObject::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::WindowStateChange:
+        returnToNormal();
+        break;
+    // A message box fixes its own size when it shows and again whenever its
+    // layout, style or font changes.  So the window handles these first and
+    // the maximum is lifted at once, before any configure is clamped to it.
+    case QEvent::ShowToParent:
+    case QEvent::LayoutRequest:
+    case QEvent::StyleChange:
+    case QEvent::FontChange:
+        if (onWayland() && window_->isVisible()) {
+            static_cast<QObject*>(window_)->event(event);
             window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+            return true;
+        }
+        break;
+    default:
+        break;
     }
     return QObject::eventFilter(watched, event);
 }

@@ -14,7 +14,8 @@ namespace qthost {
 // takes any size the compositor configures: xdg-shell ends a client whose
 // maximised or fullscreen surface keeps its own size, and Qt clamps every
 // configured size to the window's maximum.  So there the maximum is lifted
-// once the window shows, and the window keeps only its minimum.
+// once the window shows, and again whenever the window may have fixed it,
+// and the window keeps only its minimum.
 class WindowStateKeeper final : public QObject {
 public:
     // Watches <window> and lives as its child.

@@ -29,6 +29,8 @@ shots=$(mktemp -d -p "$XDG_RUNTIME_DIR")
 wayland_screen "$shots/before.png" >/dev/null
 xdotool key --clearmodifiers "${binding[$state]}"
 sleep 2 # the state comes, and is undone
+keys Tab shift+Tab # the focus leaves and comes back: the program draws anew
+sleep 1
 kill -0 "$pid" 2>/dev/null && alive=yes || alive=no
 check "imposed $state on the $target, the program lives" yes "$alive"
 [[ $alive == yes ]] || finish
