@@ -25,6 +25,7 @@ else
     keys Tab # onto Clear: no blinking text cursor in the pictures
 fi
 
+sleep 0.5 # a new window is made before it is painted
 shots=$(mktemp -d -p "$XDG_RUNTIME_DIR")
 wayland_screen "$shots/before.png" >/dev/null
 xdotool key --clearmodifiers "${binding[$state]}"
