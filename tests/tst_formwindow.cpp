@@ -445,7 +445,7 @@ private slots:
     {
         qthost::FormWindow fresh(window::frmEuroDefinition);
         fresh.setWindowState(Qt::WindowFullScreen);
-        QCOMPARE(fresh.windowState(), Qt::WindowNoState);
+        QTRY_COMPARE(fresh.windowState(), Qt::WindowNoState);
         fresh.setWindowState(Qt::WindowFullScreen);
         QCOMPARE(fresh.windowState(), Qt::WindowFullScreen);
     }

@@ -4,6 +4,7 @@
 #include "hosts/qt/QtResources.h"
 #include "hosts/qt/QtText.h"
 #include "hosts/qt/VisiblePicture.h"
+#include "hosts/qt/WindowStateKeeper.h"
 #include "runtime/FormContract.h"
 
 #include <QAccessible>
@@ -14,12 +15,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QScreen>
 
 #include <algorithm>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace qthost {
@@ -129,7 +132,9 @@ FormWindow::FormWindow(const runtime::FormDefinition& definition, QWidget* paren
                    Qt::WindowCloseButtonHint);
     setFixedSize(runtime::twipsToPixels(definition.clientWidth),
                  runtime::twipsToPixels(definition.clientHeight));
-    picture_ = visiblePicture(pictureResourcePath(definition.picture), size());
+    picturePath_ = pictureResourcePath(definition.picture);
+    picture_ = visiblePicture(picturePath_, size());
+    new WindowStateKeeper(this);
     setFont(toQFont(definition.font));
     QPalette background = palette();
     background.setColor(QPalette::Window, toQColor(definition.backColour));
@@ -205,19 +210,16 @@ void FormWindow::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
 }
 
-void FormWindow::changeEvent(QEvent* event)
+void FormWindow::resizeEvent(QResizeEvent* event)
 {
-    QWidget::changeEvent(event);
-    // Window managers offer fullscreen even to a fixed-size window; it would
-    // only lose its frame, so the window goes back to its normal state.  One
-    // that puts it back at once (a kiosk's) gets its way instead of a fight.
-    constexpr Qt::WindowStates filling = Qt::WindowMaximized | Qt::WindowFullScreen;
-    if (event->type() != QEvent::WindowStateChange || !(windowState() & filling))
-        return;
-    if (lastRefusedFilling_.isValid() && !lastRefusedFilling_.hasExpired(1000))
-        return;
-    lastRefusedFilling_.start();
-    setWindowState(windowState() & ~filling);
+    QWidget::resizeEvent(event);
+    // Read more of the picture only when a larger window could show it.
+    const QSize shown = picture_.size();
+    if (event->size().width() > shown.width() || event->size().height() > shown.height()) {
+        QPixmap larger = visiblePicture(picturePath_, event->size().expandedTo(shown));
+        if (larger.width() > shown.width() || larger.height() > shown.height())
+            picture_ = std::move(larger);
+    }
 }
 
 void FormWindow::paintEvent(QPaintEvent* event)

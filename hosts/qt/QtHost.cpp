@@ -1,7 +1,9 @@
 #include "QtHost.h"
 
+#include "hosts/qt/OwnCaption.h"
 #include "hosts/qt/QtResources.h"
 #include "hosts/qt/QtText.h"
+#include "hosts/qt/WindowStateKeeper.h"
 #include "runtime/ClickDispatch.h"
 #include "runtime/FormContract.h"
 
@@ -72,6 +74,9 @@ void QtHost::showMessage(std::u16string_view prompt)
     box.setTextFormat(Qt::PlainText);
     // Some styles give dialog buttons a stock icon; the box shows none.
     box.button(QMessageBox::Ok)->setIcon(QIcon());
+    new WindowStateKeeper(&box);
+    if (onWayland())
+        giveOwnCaption(box);
     box.exec();
 
     // Without a window manager nothing hands the keyboard back to the window.
