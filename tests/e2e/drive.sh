@@ -73,13 +73,32 @@ type_text() {
 focused_field_text() {
     # The copier stays behind to serve the text: keep it off this function's output.
     if [[ $platform == wayland ]]; then
-        printf '<empty>' | wl-copy >/dev/null 2>&1
+        printf '<empty>' | returning_keyboard wl-copy >/dev/null 2>&1
     else
         printf '<empty>' | xclip -selection clipboard >/dev/null 2>&1
     fi
     xdotool key --clearmodifiers ctrl+a ctrl+c
     sleep 0.2
-    if [[ $platform == wayland ]]; then wl-paste --no-newline; else xclip -o -selection clipboard; fi
+    if [[ $platform == wayland ]]; then
+        returning_keyboard wl-paste --no-newline
+    else
+        xclip -o -selection clipboard
+    fi
+}
+
+# Runs a wl-clipboard command and waits until the program has the keyboard
+# again: on a compositor without a clipboard manager protocol, wl-copy and
+# wl-paste take the keyboard for a moment to reach the clipboard, and keys
+# sent meanwhile would be lost.
+returning_keyboard() { # <command> [arguments...]
+    local focus='wl_keyboard@[0-9]*\.\(enter\|leave\)' left
+    left=$(grep -c "$focus" "$protocol_log" || true)
+    "$@"
+    for _ in $(seq 40); do
+        [[ $(grep -c "$focus" "$protocol_log" || true) -gt $left &&
+            $(grep -o "$focus" "$protocol_log" | tail -n1) == *enter ]] && return 0
+        sleep 0.05
+    done
 }
 
 # The focused field's text as soon as it reads <expected>, or what it reads
