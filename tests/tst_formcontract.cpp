@@ -53,7 +53,8 @@ TEST_CASE("a descriptor is checked against its window")
     for (const auto& row : rows) {
         INFO(row.name);
         const runtime::FormDefinition window = form({&row.buddy, 1});
-        const runtime::ProjectDescriptor project{row.startupObject, window, {&row.binding, 1}};
+        const runtime::ProjectDescriptor project{
+            row.startupObject, window, {&row.binding, 1}, {}, {}, {}};
         bool sound = true;
         try {
             runtime::checkDescriptor(project);
@@ -85,7 +86,7 @@ TEST_CASE("the window's rules as each host applies them")
     CHECK(runtime::captionOf(window, "cmdFirst") == nullptr);
 
     const runtime::ClickBinding bindings[] = {{"cmdFirst", handler}, {"cmdLater", otherHandler}};
-    const runtime::ProjectDescriptor project{"frmTest", window, bindings};
+    const runtime::ProjectDescriptor project{"frmTest", window, bindings, {}, {}, {}};
     CHECK((runtime::clickHandlerOf(project, "cmdLater") == &otherHandler));
     CHECK((runtime::clickHandlerOf(project, "txtField") == nullptr));
 }

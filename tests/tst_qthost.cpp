@@ -16,7 +16,6 @@
 #include <QTest>
 
 #include <memory>
-#include <stdexcept>
 
 namespace {
 
@@ -329,24 +328,6 @@ private slots:
                  numberOf(runtime::ErrorCode::FieldAccessFailed));
         QCOMPARE(raisedErrorNumber([&] { host_->setFieldText("cmdClear", u"x"); }),
                  numberOf(runtime::ErrorCode::FieldAccessFailed));
-    }
-
-    void descriptorMustMatchTheWindow()
-    {
-        const runtime::ClickBinding toNowhere[] = {{"cmdMissing", window::cmdClearClick}};
-        const runtime::ProjectDescriptor unbound{
-            "frmEuro", window::frmEuroDefinition, toNowhere, "", "1", {}};
-        QVERIFY_THROWS_EXCEPTION(std::logic_error, qthost::QtHost{unbound});
-
-        const runtime::ProjectDescriptor wrongStart{
-            "frmOther", window::frmEuroDefinition, {}, "", "1", {}};
-        QVERIFY_THROWS_EXCEPTION(std::logic_error, qthost::QtHost{wrongStart});
-
-        const runtime::Buddy toNoLabel[] = {{"cmdClear", "txtEuro"}};
-        runtime::FormDefinition badBuddy = window::frmEuroDefinition;
-        badBuddy.buddies = toNoLabel;
-        const runtime::ProjectDescriptor withBadBuddy{"frmEuro", badBuddy, {}, "", "1", {}};
-        QVERIFY_THROWS_EXCEPTION(std::logic_error, qthost::QtHost{withBadBuddy});
     }
 
 private:
