@@ -94,7 +94,7 @@ returning_keyboard() { # <command> [arguments...]
     local focus='wl_keyboard@[0-9]*\.\(enter\|leave\)' left
     left=$(grep -c "$focus" "$protocol_log" || true)
     "$@"
-    for _ in $(seq 40); do
+    for _ in $(seq 100); do
         [[ $(grep -c "$focus" "$protocol_log" || true) -gt $left &&
             $(grep -o "$focus" "$protocol_log" | tail -n1) == *enter ]] && return 0
         sleep 0.05
