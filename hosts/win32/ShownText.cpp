@@ -45,10 +45,16 @@ std::wstring withoutIsolatesMissingFrom(HDC dc, std::wstring_view text)
 
 std::wstring shownInMessageBox(std::wstring_view text)
 {
-    const GdiObject<HFONT> font = messageBoxFont();
-    DeviceContext screen = DeviceContext::ofWindow(nullptr);
-    screen.select(font.get());
-    return withoutIsolatesMissingFrom(screen.get(), text);
+    try {
+        const GdiObject<HFONT> font = messageBoxFont();
+        DeviceContext screen = DeviceContext::ofWindow(nullptr);
+        screen.select(font.get());
+        return withoutIsolatesMissingFrom(screen.get(), text);
+    } catch (const std::runtime_error&) {
+        // The message matters more than its marks: when the font cannot be
+        // asked, the text goes out as it is.
+        return std::wstring(text);
+    }
 }
 
 } // namespace win32host

@@ -13,7 +13,8 @@ namespace win32host {
 // out where the font lacks them.
 std::wstring withoutIsolatesMissingFrom(HDC dc, std::wstring_view text);
 
-// The text as a message box can draw it in the system's message font.
+// The text as a message box can draw it in the system's message font, or
+// unchanged when that font cannot be had.
 std::wstring shownInMessageBox(std::wstring_view text);
 
 } // namespace win32host
