@@ -91,12 +91,25 @@ focused_field_text() {
 # wl-paste take the keyboard for a moment to reach the clipboard, and keys
 # sent meanwhile would be lost.
 returning_keyboard() { # <command> [arguments...]
-    local focus='wl_keyboard@[0-9]*\.\(enter\|leave\)' left
-    left=$(grep -c "$focus" "$protocol_log" || true)
+    local moves
+    moves=$(keyboard_moves)
     "$@"
     for _ in $(seq 100); do
-        [[ $(grep -c "$focus" "$protocol_log" || true) -gt $left &&
-            $(grep -o "$focus" "$protocol_log" | tail -n1) == *enter ]] && return 0
+        [[ $(keyboard_moves) -gt $moves ]] && has_keyboard && return 0
+        sleep 0.05
+    done
+}
+
+keyboard_focus='wl_keyboard@[0-9]*\.\(enter\|leave\)'
+keyboard_moves() { grep -c "$keyboard_focus" "$protocol_log" || true; }
+has_keyboard() { [[ $(grep -o "$keyboard_focus" "$protocol_log" | tail -n1) == *enter ]]; }
+
+# Waits up to five seconds for the program to have the keyboard; on X it
+# has it already.
+await_keyboard() {
+    [[ $platform == wayland ]] || return 0
+    for _ in $(seq 100); do
+        has_keyboard && return 0
         sleep 0.05
     done
 }
@@ -136,6 +149,7 @@ wait_for_windows() { # <count>
 
 # Presses Alt+X and checks that the process <pid> ends with status 0.
 exit_with_alt_x() { # <pid>
+    await_keyboard
     keys alt+x
     for _ in $(seq 50); do
         kill -0 "$1" 2>/dev/null || break
