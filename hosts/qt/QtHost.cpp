@@ -7,15 +7,20 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QEvent>
 #include <QIcon>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QStyleFactory>
+#include <QTimer>
+#include <QWidget>
 
+#include <functional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace qthost {
 
@@ -31,6 +36,34 @@ QLineEdit* findField(FormWindow& window, std::string_view field)
     return edit;
 }
 
+// Runs a task once the widget has shown its first frame: on the first paint
+// it queues a zero timer, which fires after the paint has been flushed.
+class AfterFirstFrame final : public QObject {
+public:
+    AfterFirstFrame(QWidget* widget, std::function<void()> task)
+        : QObject(widget)
+        , task_(std::move(task))
+    {
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                task_();
+                deleteLater();
+            });
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> task_;
+};
+
 } // namespace
 
 QtHost::QtHost(const runtime::ProjectDescriptor& project)
@@ -38,7 +71,13 @@ QtHost::QtHost(const runtime::ProjectDescriptor& project)
 {
     if (project.startupObject != project.form.name)
         throw std::logic_error("the start-up object is not the described window");
-    window_.setWindowIcon(iconResource(project.icon));
+    // Nothing shows the icon in the first frame, and reading its images
+    // loads the image plugins and decodes three PNG files, so it comes after.
+    // The application takes it too, for the message box.
+    new AfterFirstFrame(&window_, [this, icon = std::string(project.icon)] {
+        window_.setWindowIcon(iconResource(icon));
+        QApplication::setWindowIcon(window_.windowIcon());
+    });
     for (const runtime::ClickBinding& binding : project.clickBindings) {
         auto* button = qobject_cast<QAbstractButton*>(window_.control(binding.control));
         if (!button)
@@ -96,7 +135,6 @@ int start(int argc, char* argv[], const runtime::ProjectDescriptor& project)
     QApplication::setQuitOnLastWindowClosed(true);
 
     QtHost host(project);
-    QApplication::setWindowIcon(host.window().windowIcon());
     host.window().centreOnScreen();
     host.window().show();
     return QApplication::exec();
