@@ -10,3 +10,6 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-comic-neue")
 # Qt's Wayland platform, so that a Wayland desktop runs the program natively
 # rather than through XWayland.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+
+include(${CMAKE_CURRENT_LIST_DIR}/ReproduciblePackages.cmake)
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/DebianMemberModes.cmake)

@@ -14,7 +14,11 @@ namespace conversion {
 
 namespace {
 
-// Punts to euros scales up and down by this around the division.
+// Punts to euros scales up by this before the division and down after it.
+// It is not a no-op: the scaled quotient rounds to its own nearest value,
+// and the result can be a different double (21821990528.67 punts give
+// 27708212321.373245 euros with the scaling, 27708212321.373241 without),
+// so leaving it out changes results.
 constexpr long double scaleFactor = 100.0L;
 
 using AmountStep = double (*)(double) noexcept;

@@ -6,7 +6,7 @@
 
 namespace runtime {
 
-void deliverClick(Runtime& host, ClickHandler handler)
+void deliverClick(Host& host, ClickHandler handler)
 {
     std::u16string report;
     try {

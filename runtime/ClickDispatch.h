@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/Runtime.h"
+#include "runtime/Host.h"
 
 namespace runtime {
 
@@ -9,6 +9,6 @@ namespace runtime {
 // nothing the handler had not yet written changes, so both fields keep their
 // texts.  No exception leaves this function unless the message box itself
 // fails.
-void deliverClick(Runtime& host, ClickHandler handler);
+void deliverClick(Host& host, ClickHandler handler);
 
 } // namespace runtime

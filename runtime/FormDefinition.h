@@ -5,7 +5,7 @@
 // twips, measured from the top-left corner of the client area.  Images are
 // named, not located: each host maps an image name to its own resources.
 
-#include "runtime/Runtime.h"
+#include "runtime/Host.h"
 
 #include <cstdint>
 #include <optional>

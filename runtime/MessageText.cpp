@@ -1,11 +1,14 @@
 #include "MessageText.h"
 
 #include "runtime/Ascii.h"
+#include "runtime/UnicodeClasses.h"
 
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <iterator>
 #include <span>
+#include <string>
 
 namespace runtime {
 
@@ -37,49 +40,28 @@ struct Decoded {
 // itself.
 Decoded decodeFirst(std::u16string_view text)
 {
+    if (text.empty())
+        return {0, 0};
     if (text.size() >= 2 && isHighSurrogate(text[0]) && isLowSurrogate(text[1]))
         return {0x10000 + ((char32_t{text[0]} - 0xD800) << 10) + (char32_t{text[1]} - 0xDC00), 2};
     return {text[0], 1};
 }
 
-struct Range {
-    char32_t first, last;
-};
-
-bool inRanges(char32_t c, std::span<const Range> ranges)
+// Whether the code point lies in one of the sorted, disjoint ranges.
+bool inRanges(char32_t c, std::span<const unicode::CodePointRange> ranges)
 {
-    return std::any_of(ranges.begin(), ranges.end(),
-                       [c](Range r) { return c >= r.first && c <= r.last; });
+    const auto after = std::upper_bound(ranges.begin(), ranges.end(), c,
+                                        [](char32_t v, const auto& r) { return v < r.first; });
+    return after != ranges.begin() && c <= std::prev(after)->last;
 }
-
-// The standard library has no Unicode character properties, so the classes
-// the messages need are listed here.
-// clang-format off
-constexpr std::array<Range, 20> hiddenRanges{{
-    {0x0000, 0x001F}, {0x007F, 0x009F},                 // controls
-    {0x00A0, 0x00A0}, {0x1680, 0x1680}, {0x2000, 0x200A}, // unusual blanks
-    {0x202F, 0x202F}, {0x205F, 0x205F}, {0x3000, 0x3000},
-    {0x00AD, 0x00AD}, {0x061C, 0x061C}, {0x180E, 0x180E}, // invisible format characters
-    {0x200B, 0x200F}, {0x2028, 0x202E}, {0x2060, 0x206F},
-    {0xFEFF, 0xFEFF}, {0xFFF9, 0xFFFB},
-    {0xD800, 0xDFFF},                                     // lone surrogates
-    {0xFFFE, 0xFFFF}, {0xE0000, 0xE007F},                 // noncharacters, tags
-    {0x115F, 0x1160},                                     // Hangul fillers
-}};
-constexpr std::array<Range, 11> combiningRanges{{
-    {0x0300, 0x036F}, {0x0483, 0x0489}, {0x0591, 0x05BD}, {0x0610, 0x061A},
-    {0x064B, 0x065F}, {0x0670, 0x0670}, {0x06D6, 0x06DC}, {0x1AB0, 0x1AFF},
-    {0x1DC0, 0x1DFF}, {0x20D0, 0x20FF}, {0xFE20, 0xFE2F},
-}};
-// clang-format on
 
 bool isHidden(char32_t c)
 {
-    return inRanges(c, hiddenRanges);
+    return inRanges(c, unicode::hiddenCharacters);
 }
 bool isCombining(char32_t c)
 {
-    return inRanges(c, combiningRanges);
+    return inRanges(c, unicode::combiningMarks);
 }
 
 // "U+00A0": at least four hexadecimal digits.
@@ -119,6 +101,41 @@ std::u16string isolated(std::u16string_view visible, bool startsWithMark)
     return out;
 }
 
+// Each error's title, what the user reads when an error brings no words of
+// its own, and what to do about it.
+struct ErrorTexts {
+    ErrorCode code;
+    const char* title;
+    std::u16string_view plainWords;
+    std::u16string_view advice;
+};
+
+// clang-format off
+constexpr std::array<ErrorTexts, 7> errorTexts{{
+    {ErrorCode::InvalidFloatingPointOperation, "Invalid floating-point operation", u"The conversion did not give a number.", u""},
+    {ErrorCode::Overflow,                      "Overflow",                         u"The amount is too large to convert.", u"Type a smaller amount."},
+    {ErrorCode::OutOfMemory,                   "Out of memory",                    u"There was not enough memory to finish.", u""},
+    {ErrorCode::DivisionByZero,                "Division by zero",                 u"The conversion divided by zero.", u""},
+    {ErrorCode::TypeMismatch,                  "Type mismatch",                    u"The text is not a number.", u""},
+    {ErrorCode::InternalError,                 "Internal error",                   u"Something went wrong inside the program.", u""},
+    {ErrorCode::FieldAccessFailed,             "Field access failed",              u"A field could not be read or written.", u""},
+}};
+// clang-format on
+
+const ErrorTexts& textsOf(ErrorCode code) noexcept
+{
+    static constexpr ErrorTexts unknown{ErrorCode{}, "Unknown error", u"Something went wrong.",
+                                        u""};
+    const auto found = std::find_if(errorTexts.begin(), errorTexts.end(),
+                                    [code](const ErrorTexts& texts) { return texts.code == code; });
+    return found == errorTexts.end() ? unknown : *found;
+}
+
+std::u16string decimal(std::size_t number)
+{
+    return widenAscii(std::to_string(number));
+}
+
 } // namespace
 
 std::u16string quotedForMessage(std::u16string_view text)
@@ -143,6 +160,8 @@ std::u16string quotedForMessage(std::u16string_view text)
 
 std::u16string characterName(std::u16string_view text)
 {
+    if (text.empty())
+        return u"the end of the text";
     const Decoded d = decodeFirst(text);
     const char32_t c = d.codePoint;
     switch (c) {
@@ -172,5 +191,59 @@ std::u16string characterName(std::u16string_view text)
     return u"the character \"" + isolated(character, isCombining(c)) + u"\" (" + codePointText(c) +
            u")";
 }
+
+namespace messages {
+
+const char* errorTitle(ErrorCode code) noexcept
+{
+    return textsOf(code).title;
+}
+
+std::u16string errorReport(ErrorCode code, std::u16string_view detail)
+{
+    const ErrorTexts& texts = textsOf(code);
+    std::u16string text(detail.empty() ? texts.plainWords : detail);
+    if (detail.empty() && !texts.advice.empty())
+        text.append(u"\n\n").append(texts.advice);
+    text += u"\n\nRun-time error ";
+    text += decimal(static_cast<std::size_t>(code));
+    text += u": ";
+    text += widenAscii(texts.title);
+    return text;
+}
+
+std::u16string notANumber(std::u16string_view text, const NumberStop& stop)
+{
+    std::u16string detail = u"The text " + quotedForMessage(text) + u" is not a number: ";
+    switch (stop.reason) {
+    case NumberStop::Reason::NoDigits:
+        detail += u"it has no digits.";
+        break;
+    case NumberStop::Reason::Incomplete:
+        detail += u"it ends before the number is complete.";
+        break;
+    case NumberStop::Reason::NotPartOfNumber:
+        detail += characterName(text.substr(stop.position));
+        // Everything before the stop is ASCII, so its index counts characters.
+        detail += u" at position " + decimal(stop.position + 1) + u" cannot be part of a number.";
+        if (text.substr(stop.position).starts_with(u','))
+            detail += u" The decimal mark is a point.";
+        break;
+    }
+    detail += u"\n\nType digits with at most one point, for example 12.5 or -0.75.";
+    return detail;
+}
+
+std::u16string noSuchField(std::string_view field)
+{
+    return u"The window has no field named " + widenAscii(field) + u".";
+}
+
+std::u16string fieldNotWritten(std::string_view field)
+{
+    return u"The field " + widenAscii(field) + u" could not be written.";
+}
+
+} // namespace messages
 
 } // namespace runtime

@@ -1,10 +1,14 @@
 #pragma once
 
-// The user's own text as error messages show it.  Field text can hold
+// Every sentence the user reads, each written once here, and the user's own
+// text as those sentences show it.  Field text can hold
 // anything a paste brings: right-to-left words, combining marks, line
 // breaks, invisible characters.  Quoted into a sentence as it is, such text
 // reorders the sentence around it, joins its first mark to the quotation
 // mark, splits the message over lines, or looks like something else.
+
+#include "runtime/NumberText.h"
+#include "runtime/RuntimeError.h"
 
 #include <string>
 #include <string_view>
@@ -22,6 +26,30 @@ std::u16string quotedForMessage(std::u16string_view text);
 // "... the comma at position 2 cannot be part of a number": "the comma",
 // "a space", "the letter "x"", "a no-break space (U+00A0)",
 // "the character "€" (U+20AC)".
+// The end of the text when it is empty.
 std::u16string characterName(std::u16string_view text);
+
+namespace messages {
+
+// What a Convert button shows when its field is empty.
+inline constexpr std::u16string_view emptyField = u"Put a value into the currency box";
+
+inline constexpr std::u16string_view unexpectedFloatingPointStatus =
+    u"Unexpected floating-point status.";
+
+// The error's title, e.g. "Type mismatch".
+const char* errorTitle(ErrorCode code) noexcept;
+
+// A run-time error as the user reads it: the detail, or the error's own
+// words when there is none, then "Run-time error <number>: <title>".
+std::u16string errorReport(ErrorCode code, std::u16string_view detail);
+
+// Why the text is not a number, and what to type instead.
+std::u16string notANumber(std::u16string_view text, const NumberStop& stop);
+
+std::u16string noSuchField(std::string_view field);
+std::u16string fieldNotWritten(std::string_view field);
+
+} // namespace messages
 
 } // namespace runtime

@@ -27,27 +27,9 @@ bool isDigit(char16_t c)
     return c >= u'0' && c <= u'9';
 }
 
-// Says where a text stops being a number and what to type instead.  The
-// stop is the index in the text of the first code unit that cannot be part
-// of a number, or the end of its number part when the number is incomplete.
-[[noreturn]] void raiseNotANumber(std::u16string_view text, std::size_t stop, std::size_t end)
+[[noreturn]] void raiseNotANumber(std::u16string_view text, NumberStop stop)
 {
-    std::u16string detail = u"The text " + quotedForMessage(text) + u" is not a number: ";
-    if (stop >= end) {
-        detail += text.find_first_not_of(u" \t") == std::u16string_view::npos
-                      ? u"it has no digits."
-                      : u"it ends before the number is complete.";
-    } else {
-        detail += characterName(text.substr(stop));
-        detail += u" at position ";
-        // Everything before the stop is ASCII, so its index counts characters.
-        detail += widenAscii(std::to_string(stop + 1));
-        detail += u" cannot be part of a number.";
-        if (text[stop] == u',')
-            detail += u" The decimal mark is a point.";
-    }
-    detail += u"\n\nType digits with at most one point, for example 12.5 or -0.75.";
-    throw RuntimeError(ErrorCode::TypeMismatch, std::move(detail));
+    throw RuntimeError(ErrorCode::TypeMismatch, messages::notANumber(text, stop));
 }
 
 // A number that the grammar accepts, split into its parts.
@@ -59,11 +41,15 @@ struct NumberSyntax {
     std::u16string_view exponentDigits;
 };
 
-// Reads the text as a number.  Returns the index at which reading stopped
-// short: of the first code unit that cannot be part of the number, or the
-// text's size when the number is incomplete; nothing when all is read.
-std::optional<std::size_t> parseSyntax(std::u16string_view text, NumberSyntax& out)
+// Reads the text, blanks around it already cut, as a number.  Returns where
+// and why reading stopped short, with the position counted in the text
+// itself; nothing when all is read.
+std::optional<NumberStop> parseSyntax(std::u16string_view text, NumberSyntax& out)
 {
+    using Reason = NumberStop::Reason;
+    const auto stopAt = [&](std::size_t i) {
+        return NumberStop{i < text.size() ? Reason::NotPartOfNumber : Reason::Incomplete, i};
+    };
     std::size_t i = 0;
     const auto digitsFrom = [&](std::size_t start) {
         while (i < text.size() && isDigit(text[i]))
@@ -79,17 +65,17 @@ std::optional<std::size_t> parseSyntax(std::u16string_view text, NumberSyntax& o
         out.fractionDigits = digitsFrom(i);
     }
     if (out.integerDigits.empty() && out.fractionDigits.empty())
-        return i;
+        return text.empty() ? NumberStop{Reason::NoDigits, 0} : stopAt(i);
     if (i < text.size() && (text[i] == u'e' || text[i] == u'E')) {
         ++i;
         if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
             out.exponentNegative = text[i++] == u'-';
         out.exponentDigits = digitsFrom(i);
         if (out.exponentDigits.empty())
-            return i;
+            return stopAt(i);
     }
     if (i < text.size())
-        return i;
+        return stopAt(i);
     return std::nullopt;
 }
 
@@ -124,8 +110,10 @@ double textToNumber(std::u16string_view text)
     const std::size_t leading = static_cast<std::size_t>(core.data() - text.data());
 
     NumberSyntax syntax;
-    if (const auto stop = parseSyntax(core, syntax))
-        raiseNotANumber(text, leading + *stop, leading + core.size());
+    if (auto stop = parseSyntax(core, syntax)) {
+        stop->position += leading;
+        raiseNotANumber(text, *stop);
+    }
 
     // The grammar admits ASCII only, so narrowing is exact; from_chars takes
     // no '+', so the sign is applied separately.
@@ -145,8 +133,10 @@ double textToNumber(std::u16string_view text)
             magnitude = 0.0;
         }
     } else if (error != std::errc{} || end != last) {
-        raiseNotANumber(text, leading + static_cast<std::size_t>(end - ascii.data()),
-                        leading + core.size());
+        const auto read = static_cast<std::size_t>(end - ascii.data());
+        raiseNotANumber(text, {read < core.size() ? NumberStop::Reason::NotPartOfNumber
+                                                  : NumberStop::Reason::Incomplete,
+                               leading + read});
     }
     return syntax.negative ? -magnitude : magnitude;
 }

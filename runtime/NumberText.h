@@ -8,10 +8,22 @@
 // Type mismatch; a prefix is never read as the whole.  Independent of the
 // locale: the decimal separator is always '.'.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace runtime {
+
+// Where and why a text stops being a number.
+struct NumberStop {
+    enum class Reason {
+        NoDigits,       // blanks only, or nothing at all
+        Incomplete,     // the text ends before the number does
+        NotPartOfNumber // the code unit at the position cannot continue it
+    };
+    Reason reason;
+    std::size_t position; // index in the text of the stop, or its number part's end
+};
 
 // The double nearest to the text.  Throws RuntimeError (Type mismatch) for a
 // text that is not a number.  A magnitude beyond the double range raises the

@@ -29,8 +29,8 @@ public:
     // words; may be empty.
     const std::u16string& detail() const noexcept { return detail_; }
 
-    // The text shown to the user: the detail (or the error's plain words
-    // when there is none), then the number and title.
+    // The text shown to the user: the detail (or the error's own words when
+    // there is none), then the number and title.
     std::u16string report() const;
 
     // The error's title, e.g. "Type mismatch".

@@ -18,6 +18,8 @@ set_tests_properties(tst_formwindow_scale2 PROPERTIES
     ENVIRONMENT "${qt_test_environment};QT_SCALE_FACTOR=2")
 punt_add_test(tst_qthost
     LIBRARIES ${qt_test_libraries} modal_watcher ENVIRONMENT ${qt_test_environment})
+punt_add_test(tst_qtstart
+    LIBRARIES ${qt_test_libraries} modal_watcher ENVIRONMENT ${qt_test_environment})
 
 # The real program on a virtual X display, driven by keyboard: as a user
 # would use it, and under strace to show that it writes no file.
@@ -27,6 +29,27 @@ foreach(script IN ITEMS endtoend writesnothing windowframe)
                 ${CMAKE_CURRENT_SOURCE_DIR}/e2e/${script}.sh $<TARGET_FILE:punt-converter>)
     set_tests_properties(${script} PROPERTIES TIMEOUT 120)
 endforeach()
+
+# The same program as a native Wayland client on weston: the shared
+# end-to-end cases, its look against X11's, and each state the compositor
+# can impose on the window and on the message box.
+set(wayland_session ${PROJECT_SOURCE_DIR}/scripts/wayland-session)
+add_test(NAME wayland_endtoend
+    COMMAND ${wayland_session} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/endtoend.sh
+            $<TARGET_FILE:punt-converter>)
+add_test(NAME wayland_look
+    COMMAND ${wayland_session} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/waylandlook.sh
+            $<TARGET_FILE:punt-converter>)
+set(wayland_tests wayland_endtoend wayland_look)
+foreach(target IN ITEMS window box)
+    foreach(state IN ITEMS maximise fullscreen)
+        add_test(NAME wayland_${state}_${target}
+            COMMAND ${wayland_session} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/imposedstate.sh
+                    $<TARGET_FILE:punt-converter> ${target} ${state})
+        list(APPEND wayland_tests wayland_${state}_${target})
+    endforeach()
+endforeach()
+set_tests_properties(${wayland_tests} PROPERTIES TIMEOUT 120)
 
 # The real program through the accessibility bus, as a screen reader uses it,
 # on a private session bus.

@@ -1,6 +1,7 @@
 # Tests of the Win32 host, the Windows program and its packages.  They run
 # under Wine through PUNT_WINE_RUN, on an X display.
-punt_add_test(tst_win32host LIBRARIES win32host win32resources window doctest_main)
+punt_add_test(tst_win32host
+    LIBRARIES win32host win32resources window doctest_main oleaut32)
 
 # The real program driven by keyboard, the same cases as on Linux; the
 # proof that it writes nothing; its packages installed and removed.
@@ -12,7 +13,7 @@ add_test(NAME writesnothing
             ${PUNT_WINE_RUN} $<TARGET_FILE:punt-converter>)
 add_test(NAME windows_packages
     COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/package/check-windows-installer.sh
-            ${PROJECT_BINARY_DIR} ${PUNT_WINE_RUN})
+            ${PROJECT_BINARY_DIR} ${CMAKE_RC_COMPILER} ${PUNT_WINE_RUN})
 set_tests_properties(endtoend writesnothing windows_packages PROPERTIES TIMEOUT 120)
 # They share one display and one prefix: one at a time, under ctest -j too.
 set_tests_properties(tst_win32host endtoend writesnothing windows_packages PROPERTIES

@@ -2,7 +2,7 @@
 
 #include "runtime/RuntimeError.h"
 
-#include "FakeRuntime.h"
+#include "FakeHost.h"
 
 #include <doctest/doctest.h>
 
@@ -10,7 +10,7 @@
 #include <stdexcept>
 
 using runtime::ClickHandler;
-using runtime::Runtime;
+using runtime::Host;
 
 TEST_CASE("a click reports errors and the program goes on")
 {
@@ -20,24 +20,24 @@ TEST_CASE("a click reports errors and the program goes on")
         std::vector<std::string> calls;
     } rows[] = {
         {"handler succeeds",
-         [](Runtime& host) { host.setFieldText("txtPunt", u"1"); },
+         [](Host& host) { host.setFieldText("txtPunt", u"1"); },
          {"write txtPunt: 1"}},
         {"run-time error after a write",
-         [](Runtime& host) {
+         [](Host& host) {
              host.setFieldText("txtPunt", u"1");
              throw runtime::RuntimeError(runtime::ErrorCode::Overflow);
          },
          {"write txtPunt: 1", "message: Run-time error 6: Overflow"}},
         {"out of memory",
-         [](Runtime&) { throw std::bad_alloc(); },
+         [](Host&) { throw std::bad_alloc(); },
          {"message: Run-time error 7: Out of memory"}},
         {"any other exception",
-         [](Runtime&) { throw std::logic_error("bug"); },
+         [](Host&) { throw std::logic_error("bug"); },
          {"message: Run-time error 51: Internal error"}},
     };
     for (const auto& row : rows) {
         INFO(row.name);
-        FakeRuntime host;
+        FakeHost host;
         runtime::deliverClick(host, row.handler);
         CHECK(host.calls == row.calls);
     }

@@ -3,7 +3,7 @@
 #include "runtime/ClickDispatch.h"
 #include "window/ControlNames.h"
 
-#include "FakeRuntime.h"
+#include "FakeHost.h"
 
 #include <doctest/doctest.h>
 
@@ -14,7 +14,7 @@ namespace names = window::names;
 namespace {
 
 // Clicks a button as the host does: through its binding and the dispatcher.
-void click(FakeRuntime& host, std::string_view button)
+void click(FakeHost& host, std::string_view button)
 {
     const auto binding = std::find_if(window::clickBindings.begin(), window::clickBindings.end(),
                                       [&](const auto& b) { return b.control == button; });
@@ -75,7 +75,7 @@ TEST_CASE("buttons")
          {"read txtPunt", emptyMessage},
          "7",
          ""},
-        {"blank euro field is converted: type mismatch, both kept",
+        {"blank euro field is converted, not refused as empty",
          names::cmdConvertEuroToPunt,
          u"  ",
          u"3",
@@ -89,13 +89,6 @@ TEST_CASE("buttons")
          {"read txtPunt", "message: Run-time error 13: Type mismatch"},
          "1",
          "12abc"},
-        {"overflow: both kept",
-         names::cmdConvertPuntToEuro,
-         u"2",
-         u"1e400",
-         {"read txtPunt", "message: Run-time error 6: Overflow"},
-         "2",
-         "1e400"},
         {"clear empties punt, then euro",
          names::cmdClear,
          u"1",
@@ -103,18 +96,11 @@ TEST_CASE("buttons")
          {"write txtPunt: ", "write txtEuro: "},
          "",
          ""},
-        {"clear when already empty",
-         names::cmdClear,
-         u"",
-         u"",
-         {"write txtPunt: ", "write txtEuro: "},
-         "",
-         ""},
         {"exit ends, fields untouched", names::cmdExit, u"1", u"2", {"end"}, "1", "2"},
     };
     for (const auto& row : rows) {
         INFO(row.name);
-        FakeRuntime host;
+        FakeHost host;
         host.setField(names::txtEuro, row.euroBefore);
         host.setField(names::txtPunt, row.puntBefore);
         click(host, row.button);
@@ -137,7 +123,7 @@ TEST_CASE("a failed field access")
     };
     for (const auto& row : rows) {
         INFO(row.name);
-        FakeRuntime host;
+        FakeHost host;
         host.setField(names::txtEuro, u"10");
         host.setField(names::txtPunt, u"keep");
         host.failingRead = row.failingRead;
@@ -151,7 +137,7 @@ TEST_CASE("a failed field access")
 
 TEST_CASE("a repeated conversion writes the same text")
 {
-    FakeRuntime host;
+    FakeHost host;
     host.setField(names::txtEuro, u"10");
     click(host, names::cmdConvertEuroToPunt);
     click(host, names::cmdConvertEuroToPunt);

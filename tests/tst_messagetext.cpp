@@ -19,8 +19,14 @@ TEST_CASE("the user's text is quoted so that it cannot disturb the sentence")
          "\"\u2068\u05E9\u05DC\u05D5\u05DD\u2069\""},
         {"a leading combining mark sits on a dotted circle", u"\u0301a",
          "\"\u2068\u25CC\u0301a\u2069\""},
+        {"a Devanagari vowel sign", u"\u093F", "\"\u2068\u25CC\u093F\u2069\""},
+        {"a Thai vowel sign", u"\u0E31", "\"\u2068\u25CC\u0E31\u2069\""},
+        {"a Tibetan vowel sign", u"\u0F71", "\"\u2068\u25CC\u0F71\u2069\""},
+        {"an ideographic tone mark", u"\u302A", "\"\u2068\u25CC\u302A\u2069\""},
+        {"a mark after the first character stays", u"a\u0301", "\"\u2068a\u0301\u2069\""},
         {"a line break is shown", u"1\n2", "\"\u20681<U+000A>2\u2069\""},
         {"a no-break space is shown", u"1\u00A0000", "\"\u20681<U+00A0>000\u2069\""},
+        {"an invisible filler letter is shown", u"\u3164", "\"\u2068<U+3164>\u2069\""},
         {"a lone surrogate is shown", std::u16string(1, char16_t{0xD800}),
          "\"\u2068<U+D800>\u2069\""},
         {"long text is shortened", std::u16string(100, u'x'),
@@ -42,6 +48,7 @@ TEST_CASE("the first character is named for a sentence")
         std::u16string_view text;
         std::string_view name;
     } rows[] = {
+        {u"", "the end of the text"},
         {u",5", "the comma"},
         {u"x1", "the letter \"x\""},
         {u"\u00A0", "a no-break space (U+00A0)"},

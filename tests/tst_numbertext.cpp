@@ -37,19 +37,14 @@ TEST_CASE("accepts numbers")
         std::u16string_view text;
         double expected;
     } rows[] = {
-        {"integer", u"10", 10.0},
-        {"decimal", u"1.23", 1.23},
         {"leading point", u".5", 0.5},
         {"trailing point", u"5.", 5.0},
         {"plus sign", u"+3", 3.0},
-        {"minus sign", u"-2.5", -2.5},
         {"negative zero", u"-0", -0.0},
         {"leading zeros", u"007", 7.0},
-        {"exponent", u"1e3", 1000.0},
         {"upper-case exponent, negative", u"25E-2", 0.25},
         {"exponent with plus", u"1.5e+2", 150.0},
         {"surrounding blanks", u" \t 7.25\t  ", 7.25},
-        {"long mantissa", u"3.14159265358979323846264338327950288", 3.141592653589793},
         {"largest double", u"1.7976931348623157e308", 1.7976931348623157e308},
         {"smallest subnormal", u"4.9e-324", 4.9406564584124654e-324},
         {"underflow is zero", u"1e-400", 0.0},
@@ -165,6 +160,7 @@ TEST_CASE("a type mismatch says where the text stops being a number")
     }
 }
 
+// What printf does not show: zero's sign dropped; and two examples.
 TEST_CASE("displays numbers")
 {
     const struct {
@@ -172,20 +168,10 @@ TEST_CASE("displays numbers")
         double value;
         std::string_view text;
     } rows[] = {
-        {"rate", 0.787564, "0.787564"},
-        {"product rounded to 15 digits", 7.875640000000001, "7.87564"},
-        {"sixteen digits cut", 1.2697380784291816, "1.26973807842918"},
-        {"negative", -3.9378200000000003, "-3.93782"},
         {"zero", 0.0, "0"},
         {"negative zero", -0.0, "0"},
-        {"largest plain", 1e14, "100000000000000"},
         {"first exponent form", 1e15, "1E+15"},
-        {"small plain", 0.0001, "0.0001"},
         {"small exponent form", 1e-5, "1E-05"},
-        {"rounded mantissa", 123456789012345678.0, "1.23456789012346E+17"},
-        {"largest double", 1.7976931348623157e308, "1.79769313486232E+308"},
-        {"smallest subnormal", 4.9406564584124654e-324, "4.94065645841247E-324"},
-        {"binary noise hidden", 0.1 + 0.2, "0.3"},
     };
     for (const auto& row : rows) {
         INFO(row.name);

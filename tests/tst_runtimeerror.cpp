@@ -23,6 +23,9 @@ TEST_CASE("a report leads with plain words, then names the number and title")
          "The conversion divided by zero.\n\nRun-time error 11: Division by zero"},
         {"three-digit number", ErrorCode::FieldAccessFailed, u"txtEuro",
          "txtEuro\n\nRun-time error 440: Field access failed"},
+        {"advice after the plain words", ErrorCode::Overflow, u"",
+         "The amount is too large to convert.\n\nType a smaller amount.\n\nRun-time error 6: "
+         "Overflow"},
     };
     for (const auto& row : rows) {
         INFO(row.name);

@@ -1,6 +1,7 @@
 #include "CommandHandlers.h"
 
 #include "conversion/Conversion.h"
+#include "runtime/MessageText.h"
 #include "window/ControlNames.h"
 
 namespace window {
@@ -9,12 +10,12 @@ namespace {
 
 using TextConversion = std::u16string (*)(std::u16string_view);
 
-void convertField(runtime::Runtime& host, std::string_view source, std::string_view target,
+void convertField(runtime::Host& host, std::string_view source, std::string_view target,
                   TextConversion convert)
 {
     const runtime::FieldText text = host.fieldText(source);
     if (conversion::isEmptyText(text)) {
-        host.showMessage(emptyFieldMessage);
+        host.showMessage(runtime::messages::emptyField);
         return;
     }
     host.setFieldText(target, convert(text));
@@ -22,23 +23,23 @@ void convertField(runtime::Runtime& host, std::string_view source, std::string_v
 
 } // namespace
 
-void cmdConvertEuroToPuntClick(runtime::Runtime& host)
+void cmdConvertEuroToPuntClick(runtime::Host& host)
 {
     convertField(host, names::txtEuro, names::txtPunt, conversion::convertEuroToPunt);
 }
 
-void cmdConvertPuntToEuroClick(runtime::Runtime& host)
+void cmdConvertPuntToEuroClick(runtime::Host& host)
 {
     convertField(host, names::txtPunt, names::txtEuro, conversion::convertPuntToEuro);
 }
 
-void cmdClearClick(runtime::Runtime& host)
+void cmdClearClick(runtime::Host& host)
 {
     host.setFieldText(names::txtPunt, u"");
     host.setFieldText(names::txtEuro, u"");
 }
 
-void cmdExitClick(runtime::Runtime& host)
+void cmdExitClick(runtime::Host& host)
 {
     host.end();
 }

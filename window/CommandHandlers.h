@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/Runtime.h"
+#include "runtime/Host.h"
 
 #include <array>
 #include <string_view>
@@ -10,16 +10,14 @@
 // run-time error goes on to the host's deliverClick().
 namespace window {
 
-inline constexpr std::u16string_view emptyFieldMessage = u"Put a value into the currency box";
-
 // Converts the euro field's text into the punt field.
-void cmdConvertEuroToPuntClick(runtime::Runtime& host);
+void cmdConvertEuroToPuntClick(runtime::Host& host);
 // Converts the punt field's text into the euro field.
-void cmdConvertPuntToEuroClick(runtime::Runtime& host);
+void cmdConvertPuntToEuroClick(runtime::Host& host);
 // Empties the punt field, then the euro field.
-void cmdClearClick(runtime::Runtime& host);
+void cmdClearClick(runtime::Host& host);
 // Ends the program.
-void cmdExitClick(runtime::Runtime& host);
+void cmdExitClick(runtime::Host& host);
 
 extern const std::array<runtime::ClickBinding, 4> clickBindings;
 

@@ -5,6 +5,8 @@
 #include "hosts/qt/QtResources.h"
 #include "hosts/qt/QtText.h"
 #include "hosts/qt/VisiblePicture.h"
+#include "hosts/qt/WindowStateKeeper.h"
+#include "runtime/FormContract.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -14,12 +16,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QScreen>
 
 #include <algorithm>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace qthost {
@@ -129,39 +133,38 @@ FormWindow::FormWindow(const runtime::FormDefinition& definition, QWidget* paren
                    Qt::WindowCloseButtonHint);
     setFixedSize(runtime::twipsToPixels(definition.clientWidth),
                  runtime::twipsToPixels(definition.clientHeight));
-    picture_ = visiblePicture(pictureResourcePath(definition.picture), size());
+    picturePath_ = pictureResourcePath(definition.picture);
+    picture_ = visiblePicture(picturePath_, size());
+    new WindowStateKeeper(this);
     setFont(toQFont(definition.font));
     QPalette background = palette();
     background.setColor(QPalette::Window, toQColor(definition.backColour));
     setPalette(background);
     setAutoFillBackground(true);
 
-    buildControls(definition.controls);
+    buildControls(definition);
     describeForScreenReaders(definition);
 }
 
-void FormWindow::buildControls(std::span<const runtime::ControlDefinition> rows)
+void FormWindow::buildControls(const runtime::FormDefinition& definition)
 {
-    std::vector<std::pair<int, QWidget*>> focusable;
-    for (const runtime::ControlDefinition& row : rows) {
+    for (const runtime::ControlDefinition& row : definition.controls) {
         QWidget* control = createControl(row, this);
         control->setObjectName(toQString(row.name));
         if (row.font)
             control->setFont(toQFont(*row.font));
         applyLook(control, row.look);
         applyGeometry(control, row);
-        if (control->focusPolicy() != Qt::NoFocus)
-            focusable.emplace_back(row.tabIndex, control);
     }
 
-    // The focus chain follows the tab indexes, and starts at the lowest;
-    // equal indexes keep the order of the definition.
-    std::stable_sort(focusable.begin(), focusable.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<QWidget*> focusable;
+    for (const runtime::ControlDefinition* row : runtime::tabOrder(definition))
+        if (QWidget* control = requireControl(row->name); control->focusPolicy() != Qt::NoFocus)
+            focusable.push_back(control);
     for (std::size_t i = 1; i < focusable.size(); ++i)
-        setTabOrder(focusable[i - 1].second, focusable[i].second);
+        setTabOrder(focusable[i - 1], focusable[i]);
     if (!focusable.empty())
-        focusable.front().second->setFocus();
+        focusable.front()->setFocus();
 }
 
 void FormWindow::describeForScreenReaders(const runtime::FormDefinition& definition)
@@ -208,19 +211,16 @@ void FormWindow::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
 }
 
-void FormWindow::changeEvent(QEvent* event)
+void FormWindow::resizeEvent(QResizeEvent* event)
 {
-    QWidget::changeEvent(event);
-    // Window managers offer fullscreen even to a fixed-size window; it would
-    // only lose its frame, so the window goes back to its normal state.  One
-    // that puts it back at once (a kiosk's) gets its way instead of a fight.
-    constexpr Qt::WindowStates filling = Qt::WindowMaximized | Qt::WindowFullScreen;
-    if (event->type() != QEvent::WindowStateChange || !(windowState() & filling))
-        return;
-    if (lastRefusedFilling_.isValid() && !lastRefusedFilling_.hasExpired(1000))
-        return;
-    lastRefusedFilling_.start();
-    setWindowState(windowState() & ~filling);
+    QWidget::resizeEvent(event);
+    // Read more of the picture only when a larger window could show it.
+    const QSize shown = picture_.size();
+    if (event->size().width() > shown.width() || event->size().height() > shown.height()) {
+        QPixmap larger = visiblePicture(picturePath_, event->size().expandedTo(shown));
+        if (larger.width() > shown.width() || larger.height() > shown.height())
+            picture_ = std::move(larger);
+    }
 }
 
 void FormWindow::paintEvent(QPaintEvent* event)

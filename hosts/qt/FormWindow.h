@@ -2,8 +2,8 @@
 
 #include "runtime/FormDefinition.h"
 
-#include <QElapsedTimer>
 #include <QPixmap>
+#include <QString>
 #include <QWidget>
 
 #include <span>
@@ -14,8 +14,10 @@ namespace qthost {
 // A window built from its stored definition: the picture painted at natural
 // size from the top-left corner, each control placed, styled and named after
 // its row, accessible names and buddies set, the focus chain in tab-index
-// order.  Fixed size: it neither maximises nor fills the screen.  Throws std::logic_error for a
-// definition that names a control it does not have.
+// order.  Fixed size where the platform lets it say so; given a larger
+// size, the controls keep their places and more of the picture shows, the
+// back colour beyond it.  Throws std::logic_error for a definition that
+// names a control it does not have.
 class FormWindow : public QWidget {
     Q_OBJECT
 
@@ -31,16 +33,16 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void buildControls(std::span<const runtime::ControlDefinition> rows);
+    void buildControls(const runtime::FormDefinition& definition);
     void describeForScreenReaders(const runtime::FormDefinition& definition);
     QWidget* requireControl(std::string_view name) const;
 
-    QPixmap picture_;
-    QElapsedTimer lastRefusedFilling_; // when it last left fullscreen or maximised
+    QString picturePath_;
+    QPixmap picture_; // the part the window has shown so far
 };
 
 } // namespace qthost

@@ -1,9 +1,11 @@
 #include "QtHost.h"
 
+#include "hosts/qt/OwnCaption.h"
 #include "hosts/qt/QtResources.h"
 #include "hosts/qt/QtText.h"
+#include "hosts/qt/WindowStateKeeper.h"
 #include "runtime/ClickDispatch.h"
-#include "runtime/RuntimeError.h"
+#include "runtime/FormContract.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -17,6 +19,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -26,13 +30,13 @@ namespace qthost {
 
 namespace {
 
-QLineEdit* findField(FormWindow& window, std::string_view field)
+QLineEdit* findField(const FormWindow& window, const runtime::FormDefinition& form,
+                     std::string_view field)
 {
-    auto* edit = qobject_cast<QLineEdit*>(window.control(field));
+    const runtime::ControlDefinition& row = runtime::requireField(form, field);
+    auto* edit = qobject_cast<QLineEdit*>(window.control(row.name));
     if (!edit)
-        throw runtime::RuntimeError(runtime::ErrorCode::FieldAccessFailed,
-                                    u"The window has no field named " +
-                                        toQString(field).toStdU16String() + u".");
+        throw std::logic_error("the window has no widget for " + std::string(field));
     return edit;
 }
 
@@ -67,10 +71,11 @@ private:
 } // namespace
 
 QtHost::QtHost(const runtime::ProjectDescriptor& project)
-    : window_(project.form)
+    : form_(project.form)
+    , window_(project.form)
 {
-    if (project.startupObject != project.form.name)
-        throw std::logic_error("the start-up object is not the described window");
+    runtime::checkDescriptor(project);
+    iconResourceFiles(project.icon); // a missing icon fails here, not later
     // Nothing shows the icon in the first frame, and reading its images
     // loads the image plugins and decodes three PNG files, so it comes after.
     // The application takes it too, for the message box.
@@ -80,9 +85,6 @@ QtHost::QtHost(const runtime::ProjectDescriptor& project)
     });
     for (const runtime::ClickBinding& binding : project.clickBindings) {
         auto* button = qobject_cast<QAbstractButton*>(window_.control(binding.control));
-        if (!button)
-            throw std::logic_error("a click is bound to no button: " +
-                                   std::string(binding.control));
         QObject::connect(
             button, &QAbstractButton::clicked, &window_,
             [this, handler = binding.handler] { runtime::deliverClick(*this, handler); });
@@ -91,12 +93,12 @@ QtHost::QtHost(const runtime::ProjectDescriptor& project)
 
 runtime::FieldText QtHost::fieldText(std::string_view field)
 {
-    return findField(window_, field)->text().toStdU16String();
+    return findField(window_, form_, field)->text().toStdU16String();
 }
 
 void QtHost::setFieldText(std::string_view field, std::u16string_view text)
 {
-    QLineEdit* edit = findField(window_, field);
+    QLineEdit* edit = findField(window_, form_, field);
     edit->setText(toQString(text));
     // Show a written text from its first character, sign and leading digits
     // included; setText leaves the cursor, and so the view, at the end.
@@ -112,6 +114,9 @@ void QtHost::showMessage(std::u16string_view prompt)
     box.setTextFormat(Qt::PlainText);
     // Some styles give dialog buttons a stock icon; the box shows none.
     box.button(QMessageBox::Ok)->setIcon(QIcon());
+    new WindowStateKeeper(&box);
+    if (onWayland())
+        giveOwnCaption(box);
     box.exec();
 
     // Without a window manager nothing hands the keyboard back to the window.
@@ -134,10 +139,19 @@ int start(int argc, char* argv[], const runtime::ProjectDescriptor& project)
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setQuitOnLastWindowClosed(true);
 
-    QtHost host(project);
-    host.window().centreOnScreen();
-    host.window().show();
-    return QApplication::exec();
+    try {
+        QtHost host(project);
+        host.window().centreOnScreen();
+        host.window().show();
+        return QApplication::exec();
+    } catch (const std::exception& error) {
+        // A terminal shows the line, a desktop launch the box.
+        std::fputs(error.what(), stderr);
+        std::fputc('\n', stderr);
+        QMessageBox::critical(nullptr, toQString(project.form.title),
+                              QString::fromUtf8(error.what()));
+        return EXIT_FAILURE;
+    }
 }
 
 } // namespace qthost

@@ -3,14 +3,14 @@
 #include "hosts/qt/FormWindow.h"
 #include "hosts/qt/PlatformFonts.h"
 #include "runtime/FormDefinition.h"
-#include "runtime/Runtime.h"
+#include "runtime/Host.h"
 
 namespace qthost {
 
 // The host on Qt Widgets: builds the start-up window from the project's
 // descriptor, delivers each bound button's clicks to its handler, and
 // serves the handlers' requests on the window's fields.
-class QtHost final : public runtime::Runtime {
+class QtHost final : public runtime::Host {
 public:
     // Needs a QApplication.  Throws std::logic_error for a descriptor whose
     // start-up object or bindings do not match its window.
@@ -24,6 +24,7 @@ public:
     void end() override;
 
 private:
+    const runtime::FormDefinition& form_;
     PlatformFonts fonts_; // before the window, which measures its text
     FormWindow window_;
 };

@@ -1,25 +1,48 @@
 #include "QtResources.h"
 
+#include "hosts/qt/QtText.h"
+
+#include <QDir>
+#include <QFileInfo>
+
 #include <stdexcept>
 #include <string>
 
 namespace qthost {
 
+namespace {
+
+QString resourcePath(std::string_view name)
+{
+    return QStringLiteral(":/") + toQString(name);
+}
+
+} // namespace
+
 QString pictureResourcePath(std::string_view picture)
 {
-    if (picture == "background")
-        return QStringLiteral(":/frmEuro/background.bmp");
-    throw std::logic_error("no picture resource named " + std::string(picture));
+    const QString path = resourcePath(picture);
+    if (!QFileInfo(path).isFile())
+        throw std::logic_error("no picture resource named " + std::string(picture));
+    return path;
+}
+
+QStringList iconResourceFiles(std::string_view icon)
+{
+    QStringList files;
+    for (const QFileInfo& size : QDir(resourcePath(icon)).entryInfoList(QDir::Files))
+        files.append(size.filePath());
+    if (files.isEmpty())
+        throw std::logic_error("no icon resource named " + std::string(icon));
+    return files;
 }
 
 QIcon iconResource(std::string_view icon)
 {
-    if (icon != "icon")
-        throw std::logic_error("no icon resource named " + std::string(icon));
-    QIcon sizes;
-    for (const int size : {16, 32, 48})
-        sizes.addFile(QStringLiteral(":/icons/punt-converter-%1.png").arg(size));
-    return sizes;
+    QIcon result;
+    for (const QString& file : iconResourceFiles(icon))
+        result.addFile(file);
+    return result;
 }
 
 } // namespace qthost

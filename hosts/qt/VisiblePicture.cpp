@@ -36,8 +36,9 @@ QImage visiblePartOfBitmap(const uchar* data, qint64 size, QSize visible)
     const auto width = static_cast<std::int32_t>(read32(data + 18));
     const auto height = static_cast<std::int32_t>(read32(data + 22));
     if (read32(data + 14) < 40 || read16(data + 26) != 1 || read16(data + 28) != 24 ||
-        read32(data + 30) != 0 || width < visible.width() || std::abs(height) < visible.height())
+        read32(data + 30) != 0 || width <= 0 || height == 0)
         return {};
+    visible = visible.boundedTo(QSize(width, std::abs(height)));
 
     const qint64 stride = (qint64{width} * 3 + 3) / 4 * 4;
     const qint64 rows = std::abs(height);
@@ -71,7 +72,8 @@ QPixmap visiblePicture(const QString& resourcePath, QSize visible)
             return QPixmap::fromImage(std::move(part));
     }
     const QPixmap whole(resourcePath);
-    return whole.isNull() ? whole : whole.copy(QRect(QPoint(0, 0), visible));
+    return whole.isNull() ? whole
+                          : whole.copy(QRect(QPoint(0, 0), visible).intersected(whole.rect()));
 }
 
 } // namespace qthost

@@ -6,7 +6,8 @@
 
 namespace qthost {
 
-// The top-left part of a picture that a window of the given size shows.
+// The top-left part of a picture that a window of the given size shows:
+// the whole picture when the window is larger.
 // An uncompressed 24-bit bitmap stored without compression in the resources
 // is read in place, and only its visible part is converted; any other
 // picture goes through Qt's image reader.  A null pixmap when there is none.

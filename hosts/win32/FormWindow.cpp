@@ -2,6 +2,7 @@
 
 #include "hosts/win32/DeviceContext.h"
 #include "hosts/win32/WideText.h"
+#include "runtime/FormContract.h"
 
 #include <algorithm>
 #include <cmath>
@@ -129,7 +130,11 @@ void FormWindow::process(MSG& message)
             return;
         }
     }
-    if (!window_ || !IsDialogMessageW(window_, &message)) {
+    // The keyboard handling would also take a bare letter typed on a button
+    // as that button's access key; here access keys need Alt, and a letter
+    // is for a text field alone.
+    const bool bareCharacter = message.message == WM_CHAR;
+    if (!window_ || bareCharacter || !IsDialogMessageW(window_, &message)) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
@@ -202,12 +207,10 @@ void FormWindow::onCreate()
 
 void FormWindow::createControls()
 {
-    std::vector<const runtime::ControlDefinition*> rows;
-    for (const runtime::ControlDefinition& row : definition_.controls)
-        rows.push_back(&row);
-    // Tab follows creation order; equal indexes keep the definition's order.
-    std::stable_sort(rows.begin(), rows.end(),
-                     [](const auto* a, const auto* b) { return a->tabIndex < b->tabIndex; });
+    // Tab follows creation order; each caption comes just before the control
+    // it names, which is how the system names that control for screen readers.
+    std::vector<const runtime::ControlDefinition*> rows = runtime::tabOrder(definition_);
+    placeCaptionsBeforeTheirControls(rows);
     controls_.reserve(rows.size());
     int id = firstControlId;
     for (const runtime::ControlDefinition* row : rows)
@@ -218,6 +221,28 @@ void FormWindow::createControls()
     });
     if (firstStop != controls_.end())
         focusOnActivation_ = firstStop->handle;
+}
+
+void FormWindow::placeCaptionsBeforeTheirControls(
+    std::vector<const runtime::ControlDefinition*>& rows) const
+{
+    // Screen readers name a control after the label created just before it.
+    // Labels take no focus, so moving one leaves the Tab order as it is.
+    const auto rowNamed = [&rows](std::string_view name) {
+        const auto found = std::find_if(rows.begin(), rows.end(),
+                                        [name](const auto* row) { return row->name == name; });
+        if (found == rows.end())
+            throw std::logic_error("the window has no control named " + std::string(name));
+        return found;
+    };
+    for (const runtime::Buddy& buddy : definition_.buddies) {
+        const auto label = rowNamed(buddy.label);
+        if ((*label)->kind != runtime::ControlKind::Label)
+            throw std::logic_error("a buddy is given to a control that is no label");
+        const runtime::ControlDefinition* caption = *label;
+        rows.erase(label);
+        rows.insert(rowNamed(buddy.control), caption);
+    }
 }
 
 void FormWindow::createControl(const runtime::ControlDefinition& row, int id)

@@ -17,17 +17,19 @@ namespace win32host {
 
 // A window built from its stored definition for a screen of a given
 // density: fixed size, the picture painted from the top-left corner, the
-// controls created in tab-index order (which is the order Tab follows),
-// placed, sized and coloured after their rows, and annotated for screen
-// readers.  No control is a default or cancel button: Enter clicks only a
-// focused button, Escape nothing.
+// controls created in tab-index order (which is the order Tab follows), each
+// caption label just before the control it names, placed, sized and coloured
+// after their rows, and annotated for screen readers.  No control is a
+// default or cancel button: Enter clicks only a focused button, Escape
+// nothing; only Alt with a letter clicks a button by its access key.
 class FormWindow {
 public:
     using ClickListener = std::function<void(std::string_view control)>;
 
     // Builds the window hidden.  Throws std::logic_error for a definition
-    // that names a control it does not have, std::runtime_error when Windows
-    // refuses a window or a resource is missing.
+    // that names a control it does not have or gives a caption to a control
+    // that is no label, std::runtime_error when Windows refuses a window or
+    // a resource is missing.
     FormWindow(const runtime::FormDefinition& definition, HINSTANCE instance, int dpi,
                ClickListener onClick);
     ~FormWindow();
@@ -67,6 +69,8 @@ private:
     void onDestroy();
 
     void createControls();
+    void
+    placeCaptionsBeforeTheirControls(std::vector<const runtime::ControlDefinition*>& rows) const;
     void createControl(const runtime::ControlDefinition& row, int id);
     RECT placement(const runtime::ControlDefinition& row, HFONT font, DWORD style,
                    DWORD exStyle) const;
@@ -84,7 +88,7 @@ private:
     HWND window_ = nullptr;
     std::optional<WindowPicture> picture_;
     std::vector<GdiObject<HFONT>> fonts_;
-    std::vector<Control> controls_; // in tab order
+    std::vector<Control> controls_; // in creation order: tab order, captions before their fields
     HWND focusOnActivation_ = nullptr;
     AccessibleAnnotations annotations_;
     std::exception_ptr pending_;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/Runtime.h"
+#include "runtime/Host.h"
 
 #include <string>
 #include <string_view>

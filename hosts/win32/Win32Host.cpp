@@ -1,8 +1,11 @@
 #include "Win32Host.h"
 
 #include "hosts/win32/DeviceContext.h"
+#include "hosts/win32/ShownText.h"
 #include "hosts/win32/WideText.h"
 #include "runtime/ClickDispatch.h"
+#include "runtime/FormContract.h"
+#include "runtime/MessageText.h"
 #include "runtime/RuntimeError.h"
 
 #include <commctrl.h>
@@ -14,15 +17,6 @@
 namespace win32host {
 
 namespace {
-
-const runtime::ControlDefinition* findRow(const runtime::FormDefinition& form,
-                                          std::string_view name)
-{
-    const auto found =
-        std::find_if(form.controls.begin(), form.controls.end(),
-                     [name](const runtime::ControlDefinition& row) { return row.name == name; });
-    return found == form.controls.end() ? nullptr : &*found;
-}
 
 void setIcons(HWND window, HINSTANCE instance, std::string_view name)
 {
@@ -51,33 +45,21 @@ Win32Host::Win32Host(const runtime::ProjectDescriptor& project, HINSTANCE instan
     , window_(project.form, instance, dpi,
               [this](std::string_view control) { deliverClick(control); })
 {
-    if (project.startupObject != project.form.name)
-        throw std::logic_error("the start-up object is not the described window");
-    for (const runtime::ClickBinding& binding : project.clickBindings) {
-        const runtime::ControlDefinition* row = findRow(project.form, binding.control);
-        if (!row || row->kind != runtime::ControlKind::PushButton)
-            throw std::logic_error("a click is bound to no button: " +
-                                   std::string(binding.control));
-    }
+    runtime::checkDescriptor(project);
     setIcons(window_.handle(), instance, project.icon);
 }
 
 void Win32Host::deliverClick(std::string_view control)
 {
-    for (const runtime::ClickBinding& binding : project_.clickBindings)
-        if (binding.control == control)
-            runtime::deliverClick(*this, binding.handler);
+    if (const runtime::ClickHandler handler = runtime::clickHandlerOf(project_, control))
+        runtime::deliverClick(*this, handler);
 }
 
 HWND Win32Host::requireField(std::string_view field) const
 {
-    const runtime::ControlDefinition* row = findRow(project_.form, field);
-    HWND edit =
-        row && row->kind == runtime::ControlKind::TextField ? window_.control(field) : nullptr;
+    HWND edit = window_.control(runtime::requireField(project_.form, field).name);
     if (!edit)
-        throw runtime::RuntimeError(runtime::ErrorCode::FieldAccessFailed,
-                                    u"The window has no field named " + toFieldText(toWide(field)) +
-                                        u".");
+        throw std::logic_error("the window has no control for " + std::string(field));
     return edit;
 }
 
@@ -97,13 +79,12 @@ void Win32Host::setFieldText(std::string_view field, std::u16string_view text)
     const std::wstring wide = toWide(text);
     if (!SetWindowTextW(edit, wide.c_str()))
         throw runtime::RuntimeError(runtime::ErrorCode::FieldAccessFailed,
-                                    u"The field " + toFieldText(toWide(field)) +
-                                        u" could not be written.");
+                                    runtime::messages::fieldNotWritten(field));
 }
 
 void Win32Host::showMessage(std::u16string_view prompt)
 {
-    const std::wstring text = toWide(prompt);
+    const std::wstring text = shownInMessageBox(toWide(prompt));
     const std::wstring title = toWide(project_.form.title);
     // While the box shows, the window is disabled; its activation
     // afterwards gives the focus back to the control that had it.

@@ -2,7 +2,7 @@
 
 #include "hosts/win32/FormWindow.h"
 #include "runtime/FormDefinition.h"
-#include "runtime/Runtime.h"
+#include "runtime/Host.h"
 
 #include <windows.h>
 
@@ -11,7 +11,7 @@ namespace win32host {
 // The host on the Win32 API: builds the start-up window from the project's
 // descriptor, delivers each bound button's clicks to its handler, and serves
 // the handlers' requests on the window's fields.
-class Win32Host final : public runtime::Runtime {
+class Win32Host final : public runtime::Host {
 public:
     // Throws std::logic_error for a descriptor whose start-up object or
     // bindings do not match its window.

@@ -1,10 +1,29 @@
-# Helpers for driving the real program on an X display, sourced by the
-# end-to-end scripts.  Each check prints one line; finish prints the count
-# and fails when any check failed.
+# Helpers for driving the real program on an X display, or as a native
+# Wayland client inside scripts/wayland-session, sourced by the end-to-end
+# scripts.  Each check prints one line; finish prints the count and fails
+# when any check failed.
+#
+# On Wayland xdotool still types (into weston's window on the X display),
+# but sees none of the program's windows: they are counted from the
+# program's protocol log instead, and fields are read through wl-clipboard.
 
 title='^Dur Azor Uvuridaro$'
 failures=0
 passes=0
+
+if [[ -n ${WAYLAND_DISPLAY-} ]]; then platform=wayland; else platform=xcb; fi
+
+# Starts <command> in the background as the current platform's client and
+# sets pid.
+start_program() { # <command> [arguments...]
+    if [[ $platform == wayland ]]; then
+        protocol_log=$(mktemp -p "$XDG_RUNTIME_DIR")
+        WAYLAND_DEBUG=client QT_QPA_PLATFORM=wayland "$@" 2>"$protocol_log" &
+    else
+        QT_QPA_PLATFORM=xcb "$@" &
+    fi
+    pid=$!
+}
 
 check() { # <what> <expected> <actual>
     if [[ $2 == "$3" ]]; then
@@ -25,9 +44,8 @@ finish() {
 # process <pid> ends first, ends the script: skipped (77) if the program's
 # launcher said so, failed otherwise.
 focus_window() { # <pid>
-    local window status=0
-    until window=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -n1) &&
-        [[ -n $window ]]; do
+    local status=0
+    until [[ $(windows_titled) -ge 1 ]]; do
         if ! kill -0 "$1" 2>/dev/null; then
             wait "$1" || status=$?
             echo "the program ended with status $status before its window showed"
@@ -35,7 +53,10 @@ focus_window() { # <pid>
         fi
         sleep 0.1
     done
-    xdotool windowfocus --sync "$window"
+    # Weston gives a new window the keyboard; an X display without a window
+    # manager needs to be told.
+    [[ $platform == wayland ]] ||
+        xdotool windowfocus --sync "$(xdotool search --onlyvisible --name "$title" | head -n1)"
     sleep 0.3
 }
 
@@ -50,11 +71,34 @@ type_text() {
 
 # The text of the focused field, or "<empty>".
 focused_field_text() {
-    # xclip stays behind to serve the text: keep it off this function's output.
-    printf '<empty>' | xclip -selection clipboard >/dev/null 2>&1
+    # The copier stays behind to serve the text: keep it off this function's output.
+    if [[ $platform == wayland ]]; then
+        printf '<empty>' | returning_keyboard wl-copy >/dev/null 2>&1
+    else
+        printf '<empty>' | xclip -selection clipboard >/dev/null 2>&1
+    fi
     xdotool key --clearmodifiers ctrl+a ctrl+c
     sleep 0.2
-    xclip -o -selection clipboard
+    if [[ $platform == wayland ]]; then
+        returning_keyboard wl-paste --no-newline
+    else
+        xclip -o -selection clipboard
+    fi
+}
+
+# Runs a wl-clipboard command and waits until the program has the keyboard
+# again: on a compositor without a clipboard manager protocol, wl-copy and
+# wl-paste take the keyboard for a moment to reach the clipboard, and keys
+# sent meanwhile would be lost.
+returning_keyboard() { # <command> [arguments...]
+    local focus='wl_keyboard@[0-9]*\.\(enter\|leave\)' left
+    left=$(grep -c "$focus" "$protocol_log" || true)
+    "$@"
+    for _ in $(seq 40); do
+        [[ $(grep -c "$focus" "$protocol_log" || true) -gt $left &&
+            $(grep -o "$focus" "$protocol_log" | tail -n1) == *enter ]] && return 0
+        sleep 0.05
+    done
 }
 
 # The focused field's text as soon as it reads <expected>, or what it reads
@@ -70,7 +114,15 @@ focused_field_text_becomes() { # <expected>
 }
 
 windows_titled() {
-    xdotool search --onlyvisible --name "$title" 2>/dev/null | wc -l
+    if [[ $platform == wayland ]]; then
+        # A toplevel gets its title once, when it is made, and is destroyed when hidden.
+        local made gone
+        made=$(grep -c "xdg_toplevel@[0-9]*\.set_title(\"${title//[\^\$]/}\")" "$protocol_log" || true)
+        gone=$(grep -c -- '-> xdg_toplevel@[0-9]*\.destroy()' "$protocol_log" || true)
+        echo $((made - gone))
+    else
+        xdotool search --onlyvisible --name "$title" 2>/dev/null | wc -l
+    fi
 }
 
 # Succeeds once exactly <count> windows carry the title, within 5 seconds.
@@ -111,4 +163,18 @@ use_every_path() { # <pid>
     keys Return
     wait_for_windows 1 || true
     exit_with_alt_x "$1"
+}
+
+# Saves the screen of the Wayland session with the pointer (top left) and
+# the title row of Qt's decoration blanked: weston's pointer sits in the
+# corner, and Qt lays the title out afresh, a fraction of a pixel apart,
+# whenever it makes its decoration again (it drops it in fullscreen).
+# Prints the program window's client area as WxH+X+Y.
+wayland_screen() { # <output.png>
+    local background='#404040' width height x y
+    import -window root "$1"
+    mogrify -fill "$background" -draw 'rectangle 0,0 31,31' "$1"
+    read -r width height x y < <(convert "$1" -trim -format '%w %h %X %Y\n' info: | tr -d +)
+    mogrify -fill "$background" -draw "rectangle $x,$y $((x + width - 1)),$((y + 29))" "$1"
+    echo "$((width - 6))x$((height - 33))+$((x + 3))+$((y + 30))"
 }

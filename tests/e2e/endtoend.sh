@@ -1,18 +1,19 @@
 #!/usr/bin/env bash
-# Drives the real program on a virtual X display as a user would: types
+# Drives the real program on a virtual X display, or on Wayland, as a user would: types
 # amounts, presses the access keys, reads fields back through the clipboard,
 # answers the message box with Enter, and ends the program with Alt+X.
 #
-# The Linux and the Windows program (under Wine) run these same cases.
+# The Linux program on X11 and on Wayland, and the Windows program (under
+# Wine) run these same cases.
 #
-# Usage: endtoend.sh <program> [arguments...]   (run inside scripts/xvfb-session)
+# Usage: endtoend.sh <program> [arguments...]
+#   (run inside scripts/xvfb-session, or scripts/wayland-session)
 #   e.g. endtoend.sh build/debug/app/punt-converter
 #        endtoend.sh scripts/wine-run build/windows-x64/app/punt-converter.exe
 set -euo pipefail
 source "$(dirname "$0")/drive.sh"
 
-QT_QPA_PLATFORM=xcb "$@" &
-pid=$!
+start_program "$@"
 trap 'kill $pid 2>/dev/null || true' EXIT
 focus_window "$pid"
 

@@ -24,9 +24,9 @@ namespace runtime {
 // Field text: UTF-16 with an explicit length, as a text field holds it.
 using FieldText = std::u16string;
 
-class Runtime {
+class Host {
 public:
-    virtual ~Runtime() = default;
+    virtual ~Host() = default;
 
     // The whole current text of the named field.  Throws RuntimeError when the
     // field cannot be read.
@@ -44,12 +44,12 @@ public:
     virtual void end() = 0;
 
 protected:
-    Runtime() = default;
-    Runtime(const Runtime&) = default;
-    Runtime& operator=(const Runtime&) = default;
+    Host() = default;
+    Host(const Host&) = default;
+    Host& operator=(const Host&) = default;
 };
 
-using ClickHandler = void (*)(Runtime&);
+using ClickHandler = void (*)(Host&);
 
 // Which handler runs when the named button is clicked.
 struct ClickBinding {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/Runtime.h"
+#include "runtime/Host.h"
 
 #include <doctest/doctest.h>
 
@@ -10,7 +10,7 @@
 
 // A host that keeps field texts in a map and records every call, so a test
 // can check what a handler did and in which order.
-class FakeRuntime final : public runtime::Runtime {
+class FakeHost final : public runtime::Host {
 public:
     // One line per call, in UTF-8: "read txtEuro", "write txtPunt: 7.87564",
     // "message: <last line of the prompt>", "end".  An error report's last

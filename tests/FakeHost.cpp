@@ -1,21 +1,21 @@
-#include "FakeRuntime.h"
+#include "FakeHost.h"
 
 #include "runtime/RuntimeError.h"
 
 #include "Checks.h"
 
-std::string FakeRuntime::field(std::string_view name) const
+std::string FakeHost::field(std::string_view name) const
 {
     const auto found = fields.find(name);
     return found == fields.end() ? std::string() : utf8(found->second);
 }
 
-void FakeRuntime::setField(std::string_view name, std::u16string_view text)
+void FakeHost::setField(std::string_view name, std::u16string_view text)
 {
     fields.insert_or_assign(std::string(name), runtime::FieldText(text));
 }
 
-runtime::FieldText FakeRuntime::fieldText(std::string_view field)
+runtime::FieldText FakeHost::fieldText(std::string_view field)
 {
     calls.push_back("read " + std::string(field));
     if (field == failingRead)
@@ -24,7 +24,7 @@ runtime::FieldText FakeRuntime::fieldText(std::string_view field)
     return found == fields.end() ? runtime::FieldText() : found->second;
 }
 
-void FakeRuntime::setFieldText(std::string_view field, std::u16string_view text)
+void FakeHost::setFieldText(std::string_view field, std::u16string_view text)
 {
     calls.push_back("write " + std::string(field) + ": " + utf8(text));
     if (field == failingWrite)
@@ -32,12 +32,12 @@ void FakeRuntime::setFieldText(std::string_view field, std::u16string_view text)
     fields.insert_or_assign(std::string(field), runtime::FieldText(text));
 }
 
-void FakeRuntime::showMessage(std::u16string_view prompt)
+void FakeHost::showMessage(std::u16string_view prompt)
 {
     calls.push_back("message: " + utf8(prompt.substr(prompt.find_last_of(u'\n') + 1)));
 }
 
-void FakeRuntime::end()
+void FakeHost::end()
 {
     calls.push_back("end");
 }

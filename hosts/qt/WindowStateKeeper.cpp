@@ -1,0 +1,67 @@
+#include "WindowStateKeeper.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QWidget>
+
+namespace qthost {
+
+namespace {
+
+constexpr Qt::WindowStates filling = Qt::WindowMaximized | Qt::WindowFullScreen;
+
+} // namespace
+
+WindowStateKeeper::WindowStateKeeper(QWidget* window)
+    : QObject(window)
+    , window_(window)
+{
+    window->installEventFilter(this);
+}
+
+bool WindowStateKeeper::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != window_)
+        return QObject::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::WindowStateChange:
+        returnToNormal();
+        break;
+    // A message box fixes its own size when it shows and again whenever its
+    // layout, style or font changes.  So the window handles these first and
+    // the maximum is lifted at once, before any configure is clamped to it.
+    case QEvent::ShowToParent:
+    case QEvent::LayoutRequest:
+    case QEvent::StyleChange:
+    case QEvent::FontChange:
+        if (onWayland() && window_->isVisible()) {
+            static_cast<QObject*>(window_)->event(event);
+            window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void WindowStateKeeper::returnToNormal()
+{
+    if (!(window_->windowState() & filling))
+        return;
+    if (lastRefusedFilling_.isValid() && !lastRefusedFilling_.hasExpired(1000))
+        return;
+    lastRefusedFilling_.start();
+    // Once the state change has reached the window itself.
+    QMetaObject::invokeMethod(
+        window_, [window = window_] { window->setWindowState(window->windowState() & ~filling); },
+        Qt::QueuedConnection);
+}
+
+bool onWayland()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+} // namespace qthost

@@ -1,0 +1,92 @@
+#include "runtime/FormContract.h"
+
+#include "Checks.h"
+
+#include <doctest/doctest.h>
+
+#include <stdexcept>
+#include <vector>
+
+using runtime::ControlKind;
+
+namespace {
+
+void handler(runtime::Host&) {}
+void otherHandler(runtime::Host&) {}
+
+constexpr runtime::ControlDefinition controls[] = {
+    {"cmdLater", ControlKind::PushButton, u"&Later", 0, 0, 10, 10, {}, {}, 2},
+    {"lblField", ControlKind::Label, u"Field", 0, 0, 10, 10, {}, {}, 1},
+    {"txtField", ControlKind::TextField, u"", 0, 0, 10, 10, {}, {}, 1},
+    {"cmdFirst", ControlKind::PushButton, u"&First", 0, 0, 10, 10, {}, {}, 0},
+};
+constexpr runtime::Buddy caption{"lblField", "txtField"};
+
+runtime::FormDefinition form(std::span<const runtime::Buddy> buddies = {&caption, 1})
+{
+    return {"frmTest", u"Test", 100, 100, {}, {}, {}, controls, {}, buddies};
+}
+
+} // namespace
+
+TEST_CASE("a descriptor is checked against its window")
+{
+    const runtime::ClickBinding first{"cmdFirst", handler};
+    const runtime::ClickBinding onLabel{"lblField", handler};
+    const runtime::ClickBinding onNothing{"cmdNone", handler};
+    const runtime::Buddy fromField{"txtField", "cmdFirst"};
+    const runtime::Buddy toNothing{"lblField", "txtNone"};
+    const struct {
+        std::string_view name;
+        std::string_view startupObject;
+        runtime::ClickBinding binding;
+        runtime::Buddy buddy;
+        bool sound;
+    } rows[] = {
+        {"sound", "frmTest", first, caption, true},
+        {"start-up object is another window", "frmOther", first, caption, false},
+        {"click bound to a label", "frmTest", onLabel, caption, false},
+        {"click bound to no control", "frmTest", onNothing, caption, false},
+        {"caption link from a field", "frmTest", first, fromField, false},
+        {"caption link to no control", "frmTest", first, toNothing, false},
+    };
+    for (const auto& row : rows) {
+        INFO(row.name);
+        const runtime::FormDefinition window = form({&row.buddy, 1});
+        const runtime::ProjectDescriptor project{
+            row.startupObject, window, {&row.binding, 1}, {}, {}, {}};
+        bool sound = true;
+        try {
+            runtime::checkDescriptor(project);
+        } catch (const std::logic_error&) {
+            sound = false;
+        }
+        CHECK(sound == row.sound);
+    }
+}
+
+TEST_CASE("the window's rules as each host applies them")
+{
+    const runtime::FormDefinition window = form();
+    std::vector<std::string_view> order;
+    for (const auto* row : runtime::tabOrder(window))
+        order.push_back(row->name);
+    CHECK(order == std::vector<std::string_view>{"cmdFirst", "lblField", "txtField", "cmdLater"});
+
+    CHECK(runtime::requireField(window, "txtField").name == "txtField");
+    try {
+        runtime::requireField(window, "cmdFirst");
+        FAIL_CHECK("a button was taken for a field");
+    } catch (const runtime::RuntimeError& error) {
+        CHECK(utf8(error.report()) ==
+              "The window has no field named cmdFirst.\n\nRun-time error 440: Field access failed");
+    }
+
+    CHECK(runtime::captionOf(window, "txtField") == &controls[1]);
+    CHECK(runtime::captionOf(window, "cmdFirst") == nullptr);
+
+    const runtime::ClickBinding bindings[] = {{"cmdFirst", handler}, {"cmdLater", otherHandler}};
+    const runtime::ProjectDescriptor project{"frmTest", window, bindings, {}, {}, {}};
+    CHECK((runtime::clickHandlerOf(project, "cmdLater") == &otherHandler));
+    CHECK((runtime::clickHandlerOf(project, "txtField") == nullptr));
+}
