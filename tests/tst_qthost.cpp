@@ -317,6 +317,8 @@ private slots:
 
     void windowIconHasTheListedSizes()
     {
+        // The icon comes once the first frame is out.
+        QTRY_VERIFY(!host_->window().windowIcon().isNull());
         const QList<QSize> sizes = host_->window().windowIcon().availableSizes();
         for (const int side : {16, 32, 48})
             QVERIFY2(sizes.contains(QSize(side, side)), qPrintable(QString::number(side)));

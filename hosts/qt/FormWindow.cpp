@@ -1,6 +1,7 @@
 #include "FormWindow.h"
 
 #include "hosts/qt/CommandButton.h"
+#include "hosts/qt/PlatformFonts.h"
 #include "hosts/qt/QtResources.h"
 #include "hosts/qt/QtText.h"
 #include "hosts/qt/VisiblePicture.h"
@@ -31,7 +32,7 @@ namespace {
 
 QFont toQFont(const runtime::FontSpec& stored)
 {
-    QFont font(toQString(stored.face));
+    QFont font(installedFace(stored.face));
     font.setPointSizeF(stored.points);
     font.setWeight(static_cast<QFont::Weight>(stored.weight));
     return font;

@@ -1,7 +1,8 @@
 #include "PlatformFonts.h"
 
+#include "hosts/qt/QtText.h"
+
 #include <QFont>
-#include <QString>
 
 #include <array>
 
@@ -23,6 +24,14 @@ constexpr std::array<FontSubstitute, 3> fontSubstitutes{{
 // clang-format on
 
 } // namespace
+
+QString installedFace(std::string_view named)
+{
+    for (const FontSubstitute& font : fontSubstitutes)
+        if (named == font.named)
+            return QString::fromLatin1(font.installed);
+    return toQString(named);
+}
 
 void registerFontSubstitutes()
 {

@@ -1,6 +1,16 @@
 #pragma once
 
+#include <QString>
+
+#include <string_view>
+
 namespace qthost {
+
+// The installed face that stands for a face a window definition names, or
+// the named face itself when it needs no stand-in.  Asking for the installed
+// face by name spares the font database a fallback search through
+// fontconfig for each face it does not know.
+QString installedFace(std::string_view named);
 
 // Makes the font faces that window definitions name resolve on Linux, where
 // they are not installed, to metric-compatible or look-alike faces.  Needed

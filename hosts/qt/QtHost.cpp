@@ -9,17 +9,22 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QEvent>
 #include <QIcon>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QStyleFactory>
+#include <QTimer>
+#include <QWidget>
 
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace qthost {
 
@@ -35,6 +40,34 @@ QLineEdit* findField(const FormWindow& window, const runtime::FormDefinition& fo
     return edit;
 }
 
+// Runs a task once the widget has shown its first frame: on the first paint
+// it queues a zero timer, which fires after the paint has been flushed.
+class AfterFirstFrame final : public QObject {
+public:
+    AfterFirstFrame(QWidget* widget, std::function<void()> task)
+        : QObject(widget)
+        , task_(std::move(task))
+    {
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                task_();
+                deleteLater();
+            });
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> task_;
+};
+
 } // namespace
 
 QtHost::QtHost(const runtime::ProjectDescriptor& project)
@@ -42,7 +75,14 @@ QtHost::QtHost(const runtime::ProjectDescriptor& project)
     , window_(project.form)
 {
     runtime::checkDescriptor(project);
-    window_.setWindowIcon(iconResource(project.icon));
+    iconResourceFiles(project.icon); // a missing icon fails here, not later
+    // Nothing shows the icon in the first frame, and reading its images
+    // loads the image plugins and decodes three PNG files, so it comes after.
+    // The application takes it too, for the message box.
+    new AfterFirstFrame(&window_, [this, icon = std::string(project.icon)] {
+        window_.setWindowIcon(iconResource(icon));
+        QApplication::setWindowIcon(window_.windowIcon());
+    });
     for (const runtime::ClickBinding& binding : project.clickBindings) {
         auto* button = qobject_cast<QAbstractButton*>(window_.control(binding.control));
         QObject::connect(
@@ -101,7 +141,6 @@ int start(int argc, char* argv[], const runtime::ProjectDescriptor& project)
 
     try {
         QtHost host(project);
-        QApplication::setWindowIcon(host.window().windowIcon());
         host.window().centreOnScreen();
         host.window().show();
         return QApplication::exec();

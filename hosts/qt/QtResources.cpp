@@ -27,14 +27,21 @@ QString pictureResourcePath(std::string_view picture)
     return path;
 }
 
+QStringList iconResourceFiles(std::string_view icon)
+{
+    QStringList files;
+    for (const QFileInfo& size : QDir(resourcePath(icon)).entryInfoList(QDir::Files))
+        files.append(size.filePath());
+    if (files.isEmpty())
+        throw std::logic_error("no icon resource named " + std::string(icon));
+    return files;
+}
+
 QIcon iconResource(std::string_view icon)
 {
-    const QDir sizes(resourcePath(icon));
     QIcon result;
-    for (const QFileInfo& size : sizes.entryInfoList(QDir::Files))
-        result.addFile(size.filePath());
-    if (result.isNull())
-        throw std::logic_error("no icon resource named " + std::string(icon));
+    for (const QString& file : iconResourceFiles(icon))
+        result.addFile(file);
     return result;
 }
 

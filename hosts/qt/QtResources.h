@@ -2,6 +2,7 @@
 
 #include <QIcon>
 #include <QString>
+#include <QStringList>
 
 #include <string_view>
 
@@ -10,6 +11,8 @@
 namespace qthost {
 
 QString pictureResourcePath(std::string_view picture);
+// The icon's image files, one a size, without reading them.
+QStringList iconResourceFiles(std::string_view icon);
 QIcon iconResource(std::string_view icon);
 
 } // namespace qthost

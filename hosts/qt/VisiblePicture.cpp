@@ -1,5 +1,6 @@
 #include "VisiblePicture.h"
 
+#include <QColor>
 #include <QImage>
 #include <QRect>
 #include <QResource>
@@ -44,12 +45,20 @@ QImage visiblePartOfBitmap(const uchar* data, qint64 size, QSize visible)
     if (pixelOffset + stride * rows > size)
         return {};
 
-    // Rows are stored bottom-up unless the height is negative.
+    // Rows are stored bottom-up unless the height is negative.  Copied
+    // straight into the raster's own 32-bit format, which the pixmap then
+    // takes without converting again: Qt's general conversion from 24 bits
+    // costs several times as much.
     const bool bottomUp = height > 0;
-    const qint64 firstRow = bottomUp ? rows - visible.height() : 0;
-    const QImage inPlace(data + pixelOffset + firstRow * stride, visible.width(), visible.height(),
-                         stride, QImage::Format_BGR888);
-    return bottomUp ? inPlace.mirrored(false, true) : inPlace.copy();
+    QImage upright(visible, QImage::Format_RGB32);
+    for (int y = 0; y < visible.height(); ++y) {
+        const qint64 row = bottomUp ? rows - 1 - y : y;
+        const uchar* source = data + pixelOffset + row * stride;
+        auto* target = reinterpret_cast<QRgb*>(upright.scanLine(y));
+        for (int x = 0; x < visible.width(); ++x, source += 3)
+            target[x] = qRgb(source[2], source[1], source[0]);
+    }
+    return upright;
 }
 
 } // namespace
