@@ -15,8 +15,8 @@ void handler(runtime::Host&) {}
 void otherHandler(runtime::Host&) {}
 
 constexpr runtime::ControlDefinition controls[] = {
-    {"cmdLater", ControlKind::PushButton, u"&Later", 0, 0, 10, 10, {}, {}, 2},
-    {"lblField", ControlKind::Label, u"Field", 0, 0, 10, 10, {}, {}, 1},
+    {"cmdLater", ControlKind::PushButton, u"&Later", 0, 0, 10, 10, {}, {}, 1},
+    {"lblField", ControlKind::Label, u"Field", 0, 0, 10, 10, {}, {}, 2},
     {"txtField", ControlKind::TextField, u"", 0, 0, 10, 10, {}, {}, 1},
     {"cmdFirst", ControlKind::PushButton, u"&First", 0, 0, 10, 10, {}, {}, 0},
 };
@@ -68,10 +68,17 @@ TEST_CASE("a descriptor is checked against its window")
 TEST_CASE("the window's rules as each host applies them")
 {
     const runtime::FormDefinition window = form();
-    std::vector<std::string_view> order;
-    for (const auto* row : runtime::tabOrder(window))
-        order.push_back(row->name);
-    CHECK(order == std::vector<std::string_view>{"cmdFirst", "lblField", "txtField", "cmdLater"});
+    const auto names = [](const std::vector<const runtime::ControlDefinition*>& rows) {
+        std::vector<std::string_view> order;
+        for (const auto* row : rows)
+            order.push_back(row->name);
+        return order;
+    };
+    using Order = std::vector<std::string_view>;
+    CHECK(names(runtime::tabOrder(window)) ==
+          Order{"cmdFirst", "cmdLater", "txtField", "lblField"});
+    CHECK(names(runtime::creationOrder(window)) ==
+          Order{"cmdFirst", "cmdLater", "lblField", "txtField"});
 
     CHECK(runtime::requireField(window, "txtField").name == "txtField");
     try {
