@@ -138,28 +138,20 @@ private slots:
         }
     }
 
-    void captionsLabelTheirFields_data()
+    // Each caption the definition links to a control labels it, for screen
+    // readers too.
+    void captionsLabelTheirControls()
     {
-        QTest::addColumn<QString>("label");
-        QTest::addColumn<QString>("field");
-
-        QTest::newRow("Punt here.") << "Label1"
-                                    << "txtPunt";
-        QTest::newRow("Euro here.") << "Label2"
-                                    << "txtEuro";
-    }
-
-    void captionsLabelTheirFields()
-    {
-        QFETCH(QString, label);
-        QFETCH(QString, field);
-
-        QCOMPARE(qobject_cast<QLabel*>(control(label))->buddy(), control(field));
-        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control(field));
-        const auto relations = accessible->relations(QAccessible::Label);
-        QVERIFY(std::any_of(relations.begin(), relations.end(), [&](const auto& relation) {
-            return relation.first->object() == control(label);
-        }));
+        for (const runtime::Buddy& buddy : window::frmEuroDefinition.buddies) {
+            QWidget* label = control(qthost::toQString(buddy.label));
+            QWidget* field = control(qthost::toQString(buddy.control));
+            QCOMPARE(qobject_cast<QLabel*>(label)->buddy(), field);
+            const auto relations =
+                QAccessible::queryAccessibleInterface(field)->relations(QAccessible::Label);
+            QVERIFY(std::any_of(relations.begin(), relations.end(), [&](const auto& relation) {
+                return relation.first->object() == label;
+            }));
+        }
     }
 
     void storedGeometry_data()
