@@ -60,6 +60,24 @@ std::vector<const ControlDefinition*> tabOrder(const FormDefinition& form)
     return rows;
 }
 
+std::vector<const ControlDefinition*> creationOrder(const FormDefinition& form)
+{
+    std::vector<const ControlDefinition*> rows = tabOrder(form);
+    const auto rowNamed = [&rows](std::string_view name) {
+        return std::find_if(rows.begin(), rows.end(),
+                            [name](const auto* row) { return row->name == name; });
+    };
+    for (const Buddy& buddy : form.buddies) {
+        const auto label = rowNamed(buddy.label);
+        if (label == rows.end())
+            continue;
+        const ControlDefinition* caption = *label;
+        rows.erase(label);
+        rows.insert(rowNamed(buddy.control), caption);
+    }
+    return rows;
+}
+
 const ControlDefinition* captionOf(const FormDefinition& form, std::string_view control)
 {
     const auto found = std::find_if(form.buddies.begin(), form.buddies.end(),

@@ -27,6 +27,12 @@ const ControlDefinition& requireField(const FormDefinition& form, std::string_vi
 // when the window opens.
 std::vector<const ControlDefinition*> tabOrder(const FormDefinition& form);
 
+// Every control in the order a host creates them: the tab order with each
+// caption label moved to just before the control it names, since screen
+// readers name a control after the label created just before it.  Labels
+// take no focus, so Tab still follows the tab order.
+std::vector<const ControlDefinition*> creationOrder(const FormDefinition& form);
+
 // The caption label that names the control for screen readers, or nullptr.
 const ControlDefinition* captionOf(const FormDefinition& form, std::string_view control);
 

@@ -15,8 +15,8 @@ void handler(runtime::Host&) {}
 void otherHandler(runtime::Host&) {}
 
 constexpr runtime::ControlDefinition controls[] = {
-    {"cmdLater", ControlKind::PushButton, u"&Later", 0, 0, 10, 10, {}, {}, 2},
-    {"lblField", ControlKind::Label, u"Field", 0, 0, 10, 10, {}, {}, 1},
+    {"cmdLater", ControlKind::PushButton, u"&Later", 0, 0, 10, 10, {}, {}, 1},
+    {"lblField", ControlKind::Label, u"Field", 0, 0, 10, 10, {}, {}, 2},
     {"txtField", ControlKind::TextField, u"", 0, 0, 10, 10, {}, {}, 1},
     {"cmdFirst", ControlKind::PushButton, u"&First", 0, 0, 10, 10, {}, {}, 0},
 };
@@ -68,10 +68,12 @@ TEST_CASE("a descriptor is checked against its window")
 TEST_CASE("the window's rules as each host applies them")
 {
     const runtime::FormDefinition window = form();
-    std::vector<std::string_view> order;
-    for (const auto* row : runtime::tabOrder(window))
-        order.push_back(row->name);
-    CHECK(order == std::vector<std::string_view>{"cmdFirst", "lblField", "txtField", "cmdLater"});
+    // Rows by their place in the table: 0 cmdLater, 1 lblField, 2 txtField, 3 cmdFirst.
+    using Rows = std::vector<const runtime::ControlDefinition*>;
+    CHECK(runtime::tabOrder(window) ==
+          Rows{&controls[3], &controls[0], &controls[2], &controls[1]});
+    CHECK(runtime::creationOrder(window) ==
+          Rows{&controls[3], &controls[0], &controls[1], &controls[2]});
 
     CHECK(runtime::requireField(window, "txtField").name == "txtField");
     try {

@@ -144,7 +144,9 @@ TEST_CASE("a fixed frame, and controls in their places and sizes at 96 and 144 d
     for (const int dpi : {96, 144}) {
         CAPTURE(dpi);
         win32host::Win32Host host(window::project, GetModuleHandleW(nullptr), dpi);
-        const auto pixels = [dpi](runtime::Twips twips) { return twips * dpi / 1440; };
+        const auto pixels = [dpi](runtime::Twips twips) {
+            return runtime::twipsToPixels(twips, dpi);
+        };
         RECT client{};
         GetClientRect(host.window().handle(), &client);
         CHECK(client.right == pixels(6150));

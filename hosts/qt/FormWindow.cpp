@@ -174,12 +174,9 @@ void FormWindow::describeForScreenReaders(const runtime::FormDefinition& definit
         target->setAccessibleName(toQString(text.name));
         target->setAccessibleDescription(toQString(text.description));
     }
-    for (const runtime::Buddy& buddy : definition.buddies) {
-        auto* label = qobject_cast<QLabel*>(requireControl(buddy.label));
-        if (!label)
-            throw std::logic_error("a buddy is given to a control that is no label");
-        label->setBuddy(requireControl(buddy.control));
-    }
+    for (const runtime::Buddy& buddy : definition.buddies)
+        if (auto* label = qobject_cast<QLabel*>(control(buddy.label)))
+            label->setBuddy(control(buddy.control));
 }
 
 QWidget* FormWindow::control(std::string_view name) const

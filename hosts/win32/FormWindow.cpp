@@ -207,10 +207,8 @@ void FormWindow::onCreate()
 
 void FormWindow::createControls()
 {
-    // Tab follows creation order; each caption comes just before the control
-    // it names, which is how the system names that control for screen readers.
-    std::vector<const runtime::ControlDefinition*> rows = runtime::tabOrder(definition_);
-    placeCaptionsBeforeTheirControls(rows);
+    // Tab follows creation order.
+    const std::vector<const runtime::ControlDefinition*> rows = runtime::creationOrder(definition_);
     controls_.reserve(rows.size());
     int id = firstControlId;
     for (const runtime::ControlDefinition* row : rows)
@@ -221,28 +219,6 @@ void FormWindow::createControls()
     });
     if (firstStop != controls_.end())
         focusOnActivation_ = firstStop->handle;
-}
-
-void FormWindow::placeCaptionsBeforeTheirControls(
-    std::vector<const runtime::ControlDefinition*>& rows) const
-{
-    // Screen readers name a control after the label created just before it.
-    // Labels take no focus, so moving one leaves the Tab order as it is.
-    const auto rowNamed = [&rows](std::string_view name) {
-        const auto found = std::find_if(rows.begin(), rows.end(),
-                                        [name](const auto* row) { return row->name == name; });
-        if (found == rows.end())
-            throw std::logic_error("the window has no control named " + std::string(name));
-        return found;
-    };
-    for (const runtime::Buddy& buddy : definition_.buddies) {
-        const auto label = rowNamed(buddy.label);
-        if ((*label)->kind != runtime::ControlKind::Label)
-            throw std::logic_error("a buddy is given to a control that is no label");
-        const runtime::ControlDefinition* caption = *label;
-        rows.erase(label);
-        rows.insert(rowNamed(buddy.control), caption);
-    }
 }
 
 void FormWindow::createControl(const runtime::ControlDefinition& row, int id)

@@ -27,9 +27,9 @@ public:
     using ClickListener = std::function<void(std::string_view control)>;
 
     // Builds the window hidden.  Throws std::logic_error for a definition
-    // that names a control it does not have or gives a caption to a control
-    // that is no label, std::runtime_error when Windows refuses a window or
-    // a resource is missing.
+    // that gives an accessible text to a control it does not have,
+    // std::runtime_error when Windows refuses a window or a resource is
+    // missing.
     FormWindow(const runtime::FormDefinition& definition, HINSTANCE instance, int dpi,
                ClickListener onClick);
     ~FormWindow();
@@ -69,8 +69,6 @@ private:
     void onDestroy();
 
     void createControls();
-    void
-    placeCaptionsBeforeTheirControls(std::vector<const runtime::ControlDefinition*>& rows) const;
     void createControl(const runtime::ControlDefinition& row, int id);
     RECT placement(const runtime::ControlDefinition& row, HFONT font, DWORD style,
                    DWORD exStyle) const;
