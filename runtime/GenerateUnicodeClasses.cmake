@@ -7,26 +7,10 @@
 # space (Zs), noncharacters, and the default-ignorable code points that are
 # not marks.  Runs with the build machine's cmake, for every target platform.
 
-# Adds one range to the list named by out, as "<first>:<last>" in decimal,
-# extending the previous range where they touch.
+# Adds one range to the list named by out, as "<first>:<last>" in decimal;
+# write_table sorts and merges them.
 function(add_range out first last)
-    set(ranges ${${out}})
-    list(LENGTH ranges count)
-    if(count GREATER 0)
-        list(GET ranges -1 previous)
-        string(REPLACE ":" ";" previous "${previous}")
-        list(GET previous 0 previousFirst)
-        list(GET previous 1 previousLast)
-        math(EXPR next "${previousLast} + 1")
-        if(first EQUAL next)
-            list(POP_BACK ranges)
-            list(APPEND ranges "${previousFirst}:${last}")
-            set(${out} ${ranges} PARENT_SCOPE)
-            return()
-        endif()
-    endif()
-    list(APPEND ranges "${first}:${last}")
-    set(${out} ${ranges} PARENT_SCOPE)
+    set(${out} ${${out}} "${first}:${last}" PARENT_SCOPE)
 endfunction()
 
 set(combining "")
@@ -69,7 +53,7 @@ function(add_property out file property)
         if(CMAKE_MATCH_4 MATCHES "^M")
             continue()
         endif()
-        list(APPEND ranges "${first}:${last}")
+        add_range(ranges ${first} ${last})
     endforeach()
     set(${out} ${ranges} PARENT_SCOPE)
 endfunction()
