@@ -78,13 +78,6 @@ std::vector<const ControlDefinition*> creationOrder(const FormDefinition& form)
     return rows;
 }
 
-const ControlDefinition* captionOf(const FormDefinition& form, std::string_view control)
-{
-    const auto found = std::find_if(form.buddies.begin(), form.buddies.end(),
-                                    [control](const Buddy& b) { return b.control == control; });
-    return found == form.buddies.end() ? nullptr : findControl(form, found->label);
-}
-
 ClickHandler clickHandlerOf(const ProjectDescriptor& project, std::string_view control)
 {
     const auto found =

@@ -33,9 +33,6 @@ std::vector<const ControlDefinition*> tabOrder(const FormDefinition& form);
 // take no focus, so Tab still follows the tab order.
 std::vector<const ControlDefinition*> creationOrder(const FormDefinition& form);
 
-// The caption label that names the control for screen readers, or nullptr.
-const ControlDefinition* captionOf(const FormDefinition& form, std::string_view control);
-
 // The handler bound to the button's click, or nullptr.
 ClickHandler clickHandlerOf(const ProjectDescriptor& project, std::string_view control);
 
