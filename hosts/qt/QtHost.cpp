@@ -18,6 +18,7 @@
 #include <QStyleFactory>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 #include <cstdio>
 #include <cstdlib>
@@ -68,6 +69,15 @@ private:
     std::function<void()> task_;
 };
 
+// Whether the compositor draws the shown window's title bar: Qt then draws
+// no frame of its own around it (KWin and sway do; weston and mutter leave
+// it to Qt).
+bool compositorDecorates(const QWidget& window)
+{
+    const QWindow* handle = window.windowHandle();
+    return handle && handle->frameMargins().isNull();
+}
+
 } // namespace
 
 QtHost::QtHost(const runtime::ProjectDescriptor& project)
@@ -115,12 +125,26 @@ void QtHost::showMessage(std::u16string_view prompt)
     // Some styles give dialog buttons a stock icon; the box shows none.
     box.button(QMessageBox::Ok)->setIcon(QIcon());
     new WindowStateKeeper(&box);
-    if (onWayland())
+    if (onWayland() && !compositorDecorates(window_))
         giveOwnCaption(box);
+    // A click on the window behind the box gives it the keyboard on some
+    // desktops (sway, GNOME), where every key is lost while the box is
+    // open; ask for the box to be active again.  X11 window managers keep
+    // the keyboard on a modal box themselves.
+    if (onWayland())
+        QObject::connect(qApp, &QGuiApplication::focusWindowChanged, &box,
+                         [&box, main = window_.windowHandle()](QWindow* focused) {
+                             if (focused && focused == main)
+                                 QTimer::singleShot(0, &box, [&box] { box.activateWindow(); });
+                         });
     box.exec();
 
     // Without a window manager nothing hands the keyboard back to the window.
-    window_.activateWindow();
+    // A Wayland compositor gives it back to the box's parent itself, and
+    // Qt 6.4's activation request reads the surface of whichever window
+    // last had the keyboard, which may be the box's, gone by now.
+    if (!onWayland())
+        window_.activateWindow();
     if (focus)
         focus->setFocus();
 }

@@ -1,8 +1,11 @@
 #include "WindowStateKeeper.h"
 
+#include "hosts/qt/WaylandToplevel.h"
+
 #include <QEvent>
 #include <QGuiApplication>
 #include <QWidget>
+#include <QWindow>
 
 namespace qthost {
 
@@ -36,7 +39,10 @@ bool WindowStateKeeper::eventFilter(QObject* watched, QEvent* event)
     case QEvent::FontChange:
         if (onWayland() && window_->isVisible()) {
             static_cast<QObject*>(window_)->event(event);
-            window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+            if (window_->maximumSize() != QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)) {
+                window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+                advertiseFixedSize(*window_->windowHandle());
+            }
             return true;
         }
         break;

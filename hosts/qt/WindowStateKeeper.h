@@ -10,12 +10,18 @@ namespace qthost {
 // Keeps a fixed-size top-level window (the main window, a message box)
 // whole whatever the desktop imposes on it.  Maximised or fullscreen, the
 // window goes back to its normal state; one that the desktop puts back at
-// once (a kiosk's) gets its way instead of a fight.  On Wayland the window
-// takes any size the compositor configures: xdg-shell ends a client whose
-// maximised or fullscreen surface keeps its own size, and Qt clamps every
-// configured size to the window's maximum.  So there the maximum is lifted
-// once the window shows, and again whenever the window may have fixed it,
-// and the window keeps only its minimum.
+// once (a kiosk's) gets its way instead of a fight.
+//
+// On Wayland the compositor is told min == max, which is what makes mutter
+// (GNOME), KWin and wlroots (sway) treat a window as fixed: no edge drag,
+// no maximise or half-tiling, and sway floats it at its own size.  Weston
+// maximises it anyway and ends a client whose maximised surface does not
+// take the configured size exactly (fullscreen anywhere may be larger too).
+// Qt 6.4 clamps every configured size to the window's maximum and
+// acknowledges it before the window hears of the new state, so no state
+// change can lift the maximum in time.  Qt's maximum is therefore lifted
+// once the window shows, and whenever the window may have fixed it again,
+// and only the compositor hears of the fixed size.
 class WindowStateKeeper final : public QObject {
 public:
     // Watches <window> and lives as its child.
