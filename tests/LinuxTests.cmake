@@ -77,6 +77,15 @@ add_test(NAME background_reproducible
             -D RENDERED=${CMAKE_CURRENT_BINARY_DIR}/background.bmp
             -P ${CMAKE_CURRENT_SOURCE_DIR}/CompareBackground.cmake)
 
+# The committed character table is what this machine's Unicode data gives.
+add_test(NAME unicode_table_current
+    COMMAND ${CMAKE_COMMAND}
+            -D UCD_DIR=/usr/share/unicode
+            -D SOURCE_DIR=${PROJECT_SOURCE_DIR}
+            -D COMMITTED=${PROJECT_SOURCE_DIR}/runtime/UnicodeClasses.h
+            -D REGENERATED=${CMAKE_CURRENT_BINARY_DIR}/UnicodeClasses.h
+            -P ${CMAKE_CURRENT_SOURCE_DIR}/CompareUnicodeClasses.cmake)
+
 # What a user installs: the install tree and the Debian package.
 foreach(mode IN ITEMS install deb)
     add_test(NAME installation_${mode}
