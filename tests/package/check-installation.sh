@@ -41,6 +41,10 @@ deb)
         check "the package depends on $needed" grep -q "$needed" <<<"$depends"
     done
     check "the package recommends qt6-wayland" grep -q qt6-wayland <(dpkg-deb -f "$deb" Recommends)
+    # debian/control repeats the summary that the project gives the desktop files.
+    summary=$(dpkg-deb -f "$deb" Description | head -n1)
+    check "the package's summary is the desktop entry's" \
+        grep -qxF "Comment=$summary" "$work/root/usr/share/applications/$app_id.desktop"
     ;;
 *)
     echo "usage: $0 install|deb <build-dir>|<folder> <app-id> <executable>" >&2
