@@ -7,7 +7,7 @@
 # itself, the same one dpkg-buildpackage sets SOURCE_DATE_EPOCH to, and one
 # that a source archive without the project's history still has.
 find_program(DPKG_PARSECHANGELOG dpkg-parsechangelog REQUIRED)
-set(release_changelog ${PROJECT_SOURCE_DIR}/packaging/debian/changelog)
+set(release_changelog ${PROJECT_SOURCE_DIR}/debian/changelog)
 execute_process(
     COMMAND ${DPKG_PARSECHANGELOG} --file ${release_changelog} --show-field Timestamp
     OUTPUT_VARIABLE CPACK_PUNT_RELEASE_TIME

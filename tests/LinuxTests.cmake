@@ -77,15 +77,31 @@ add_test(NAME background_reproducible
             -D RENDERED=${CMAKE_CURRENT_BINARY_DIR}/background.bmp
             -P ${CMAKE_CURRENT_SOURCE_DIR}/CompareBackground.cmake)
 
-# What a user installs: the install tree and the Debian package.
-foreach(mode IN ITEMS install deb)
-    add_test(NAME installation_${mode}
-        COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/package/check-installation.sh
-                ${mode} ${PROJECT_BINARY_DIR} ${PUNT_APP_ID} ${PUNT_APP_EXECUTABLE})
-endforeach()
-# A sanitized build is never shipped, and its instrumented binary is not what
-# a packager checks.
+# The committed character table is what this machine's Unicode data gives.
+add_test(NAME unicode_table_current
+    COMMAND ${CMAKE_COMMAND}
+            -D UCD_DIR=/usr/share/unicode
+            -D SOURCE_DIR=${PROJECT_SOURCE_DIR}
+            -D COMMITTED=${PROJECT_SOURCE_DIR}/runtime/UnicodeClasses.h
+            -D REGENERATED=${CMAKE_CURRENT_BINARY_DIR}/UnicodeClasses.h
+            -P ${CMAKE_CURRENT_SOURCE_DIR}/CompareUnicodeClasses.cmake)
+
+# What a user installs: the install tree and the Debian package, which
+# Debian's tools build from the source alone (so once, not for the sanitized
+# build).
+add_test(NAME installation_install
+    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/package/check-installation.sh
+            install ${PROJECT_BINARY_DIR} ${PUNT_APP_ID} ${PUNT_APP_EXECUTABLE})
 if(NOT CMAKE_CXX_FLAGS MATCHES "-fsanitize")
+    set(debian_packages ${CMAKE_CURRENT_BINARY_DIR}/debian-packages)
+    add_test(NAME package_deb_build
+        COMMAND sh -c "rm -rf \"$0\" && \"$1\" \"$0\"" ${debian_packages}
+                ${PROJECT_SOURCE_DIR}/scripts/build-deb)
+    add_test(NAME installation_deb
+        COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/package/check-installation.sh
+                deb ${debian_packages} ${PUNT_APP_ID} ${PUNT_APP_EXECUTABLE})
     add_test(NAME package_lintian
-        COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/package/lintian.sh ${PROJECT_BINARY_DIR})
+        COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/package/lintian.sh ${debian_packages})
+    set_tests_properties(package_deb_build PROPERTIES FIXTURES_SETUP debian_package TIMEOUT 900)
+    set_tests_properties(installation_deb package_lintian PROPERTIES FIXTURES_REQUIRED debian_package)
 endif()

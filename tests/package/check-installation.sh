@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Checks what a user gets: either `cmake --install` into a temporary prefix,
-# or the Debian package unpacked into a temporary folder.  Both must hold the
+# or the Debian package (made by scripts/build-deb into <folder>) unpacked
+# into a temporary folder.  Both must hold the
 # program, the desktop entry, the metainfo, the icons, the manual page, the
 # copyright and the changelog, and the program must start from there.
 #
-# Usage: check-installation.sh install|deb <build-dir> <app-id> <executable>
+# Usage: check-installation.sh install <build-dir> <app-id> <executable>
+#        check-installation.sh deb <folder> <app-id> <executable>
 set -euo pipefail
 
 mode=$1 build=$2 app_id=$3 executable=$4
@@ -31,18 +33,21 @@ install)
     cmake --install "$build" --prefix "$work/root/usr" >/dev/null
     ;;
 deb)
-    (cd "$build" && cpack -G DEB -B "$work/package" >/dev/null)
-    deb=$(ls "$work"/package/*.deb)
+    deb=$build/${executable}_1.00_$(dpkg --print-architecture).deb
+    [[ -f $deb ]] || { echo "FAILED: no package of version 1.00 in $build: $(ls "$build")"; exit 1; }
     dpkg-deb -x "$deb" "$work/root"
     depends=$(dpkg-deb -f "$deb" Depends)
     for needed in libqt6widgets6 fonts-liberation2 fonts-comic-neue; do
         check "the package depends on $needed" grep -q "$needed" <<<"$depends"
     done
-    check "the package's version is 1.00" test "$(dpkg-deb -f "$deb" Version)" = 1.00
     check "the package recommends qt6-wayland" grep -q qt6-wayland <(dpkg-deb -f "$deb" Recommends)
+    # debian/control repeats the summary that the project gives the desktop files.
+    summary=$(dpkg-deb -f "$deb" Description | head -n1)
+    check "the package's summary is the desktop entry's" \
+        grep -qxF "Comment=$summary" "$work/root/usr/share/applications/$app_id.desktop"
     ;;
 *)
-    echo "usage: $0 install|deb <build-dir> <app-id> <executable>" >&2
+    echo "usage: $0 install|deb <build-dir>|<folder> <app-id> <executable>" >&2
     exit 2
     ;;
 esac
