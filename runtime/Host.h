@@ -40,6 +40,10 @@ public:
     // with the application's title.  Returns once the user dismisses it.
     virtual void showMessage(std::u16string_view prompt) = 0;
 
+    // Tells a screen reader's user what just happened, such as a button's
+    // result, without moving the focus or changing what the window shows.
+    virtual void announce(std::u16string_view sentence) = 0;
+
     // Ends the program with success; no further event is delivered.
     virtual void end() = 0;
 

@@ -234,6 +234,14 @@ std::u16string notANumber(std::u16string_view text, const NumberStop& stop)
     return detail;
 }
 
+std::u16string amountIn(std::u16string_view amount, std::u16string_view currency)
+{
+    std::u16string sentence(amount);
+    sentence += u' ';
+    sentence += currency;
+    return sentence;
+}
+
 std::u16string noSuchField(std::string_view field)
 {
     return u"The window has no field named " + widenAscii(field) + u".";

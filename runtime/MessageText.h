@@ -34,6 +34,13 @@ namespace messages {
 // What a Convert button shows when its field is empty.
 inline constexpr std::u16string_view emptyField = u"Put a value into the currency box";
 
+// What a screen reader says after a button: the written result with its
+// currency, "126.973807842918 euros"; or that Clear has emptied both fields.
+inline constexpr std::u16string_view euros = u"euros";
+inline constexpr std::u16string_view punts = u"punts";
+std::u16string amountIn(std::u16string_view amount, std::u16string_view currency);
+inline constexpr std::u16string_view fieldsCleared = u"Both fields are empty";
+
 inline constexpr std::u16string_view unexpectedFloatingPointStatus =
     u"Unexpected floating-point status.";
 

@@ -37,6 +37,11 @@ void FakeHost::showMessage(std::u16string_view prompt)
     calls.push_back("message: " + utf8(prompt.substr(prompt.find_last_of(u'\n') + 1)));
 }
 
+void FakeHost::announce(std::u16string_view sentence)
+{
+    calls.push_back("announce: " + utf8(sentence));
+}
+
 void FakeHost::end()
 {
     calls.push_back("end");

@@ -13,7 +13,7 @@
 class FakeHost final : public runtime::Host {
 public:
     // One line per call, in UTF-8: "read txtEuro", "write txtPunt: 7.87564",
-    // "message: <last line of the prompt>", "end".  An error report's last
+    // "message: <last line of the prompt>", "announce: <sentence>", "end".  An error report's last
     // line names the error; its wording is tested with the error itself.
     std::vector<std::string> calls;
     std::map<std::string, runtime::FieldText, std::less<>> fields;
@@ -28,6 +28,7 @@ public:
     runtime::FieldText fieldText(std::string_view field) override;
     void setFieldText(std::string_view field, std::u16string_view text) override;
     void showMessage(std::u16string_view prompt) override;
+    void announce(std::u16string_view sentence) override;
     void end() override;
 };
 

@@ -63,6 +63,12 @@ add_test(NAME accessibility
             ${CMAKE_CURRENT_SOURCE_DIR}/e2e/accessibility.py $<TARGET_FILE:punt-converter>)
 set_tests_properties(accessibility PROPERTIES TIMEOUT 120)
 
+# What the Orca screen reader says at each step of a session with the program.
+add_test(NAME screenreader_orca
+    COMMAND ${PROJECT_SOURCE_DIR}/scripts/xvfb-session dbus-run-session --
+            ${CMAKE_CURRENT_SOURCE_DIR}/e2e/screenreader.py $<TARGET_FILE:punt-converter>)
+set_tests_properties(screenreader_orca PROPERTIES TIMEOUT 300)
+
 # The desktop entry and the metainfo pass their validators.
 add_test(NAME desktop_entry_valid
     COMMAND desktop-file-validate ${PROJECT_BINARY_DIR}/assets/${PUNT_APP_ID}.desktop)

@@ -51,14 +51,14 @@ TEST_CASE("buttons")
          names::cmdConvertEuroToPunt,
          u"10",
          u"old",
-         {"read txtEuro", "write txtPunt: 7.87564"},
+         {"read txtEuro", "write txtPunt: 7.87564", "announce: 7.87564 punts"},
          "10",
          "7.87564"},
         {"punts to euros, euro field replaced",
          names::cmdConvertPuntToEuro,
          u"old",
          u"1",
-         {"read txtPunt", "write txtEuro: 1.26973807842918"},
+         {"read txtPunt", "write txtEuro: 1.26973807842918", "announce: 1.26973807842918 euros"},
          "1.26973807842918",
          "1"},
         {"empty euro field: message, punt field kept",
@@ -93,7 +93,7 @@ TEST_CASE("buttons")
          names::cmdClear,
          u"1",
          u"2",
-         {"write txtPunt: ", "write txtEuro: "},
+         {"write txtPunt: ", "write txtEuro: ", "announce: Both fields are empty"},
          "",
          ""},
         {"exit ends, fields untouched", names::cmdExit, u"1", u"2", {"end"}, "1", "2"},
@@ -141,6 +141,6 @@ TEST_CASE("a repeated conversion writes the same text")
     host.setField(names::txtEuro, u"10");
     click(host, names::cmdConvertEuroToPunt);
     click(host, names::cmdConvertEuroToPunt);
-    REQUIRE(host.calls.size() == 4);
-    CHECK(host.calls[1] == host.calls[3]);
+    REQUIRE(host.calls.size() == 6);
+    CHECK(host.calls[1] == host.calls[4]);
 }

@@ -1,6 +1,7 @@
 #include "FormWindow.h"
 
 #include "hosts/qt/CommandButton.h"
+#include "hosts/qt/FieldAccessible.h"
 #include "hosts/qt/PlatformFonts.h"
 #include "hosts/qt/QtResources.h"
 #include "hosts/qt/QtText.h"
@@ -18,6 +19,7 @@
 #include <QPainter>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QTimer>
 
 #include <algorithm>
 #include <optional>
@@ -111,11 +113,13 @@ void applyGeometry(QWidget* control, const runtime::ControlDefinition& row)
 }
 
 // A screen reader takes a plain top-level widget for a filler; this window
-// is the program's frame, named by its title.
-QAccessibleInterface* accessibleFrame(const QString& /*className*/, QObject* object)
+// is the program's frame, named by its title.  Its fields read whole.
+QAccessibleInterface* accessibleControl(const QString& /*className*/, QObject* object)
 {
     if (auto* form = qobject_cast<FormWindow*>(object))
         return new QAccessibleWidget(form, QAccessible::Window);
+    if (auto* field = qobject_cast<QLineEdit*>(object))
+        return new FieldAccessible(field);
     return nullptr;
 }
 
@@ -124,7 +128,7 @@ QAccessibleInterface* accessibleFrame(const QString& /*className*/, QObject* obj
 FormWindow::FormWindow(const runtime::FormDefinition& definition, QWidget* parent)
     : QWidget(parent)
 {
-    QAccessible::installFactory(accessibleFrame); // installed once however often called
+    QAccessible::installFactory(accessibleControl); // installed once however often called
     setObjectName(toQString(definition.name));
     setWindowTitle(toQString(definition.title));
     // A fixed size, so no maximise button either.
@@ -155,6 +159,8 @@ void FormWindow::buildControls(const runtime::FormDefinition& definition)
             control->setFont(toQFont(*row.font));
         applyLook(control, row.look);
         applyGeometry(control, row);
+        if (row.kind == runtime::ControlKind::TextField)
+            control->installEventFilter(this);
     }
 
     std::vector<QWidget*> focusable;
@@ -197,6 +203,28 @@ void FormWindow::centreOnScreen()
     QRect frame = frameGeometry();
     frame.moveCenter(screen()->availableGeometry().center());
     move(frame.topLeft());
+}
+
+// Qt tells a screen reader that a field has the focus only after the field
+// has reported its new caret and selection; Orca takes those reports first,
+// moves to the field without a word (or reads the selection alone) and then
+// finds the focus already there.  Told of them once more after the focus,
+// Orca drops the earlier reports and reads the field as it reads every other
+// control, its value once.
+bool FormWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusIn) {
+        QTimer::singleShot(0, watched, [field = qobject_cast<QLineEdit*>(watched)] {
+            if (!field->hasFocus())
+                return;
+            QAccessibleTextCursorEvent caret(field, field->cursorPosition());
+            QAccessible::updateAccessibility(&caret);
+            QAccessibleTextSelectionEvent selection(field, field->selectionStart(),
+                                                    field->selectionEnd());
+            QAccessible::updateAccessibility(&selection);
+        });
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void FormWindow::showEvent(QShowEvent* event)

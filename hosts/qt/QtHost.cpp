@@ -83,6 +83,7 @@ bool compositorDecorates(const QWidget& window)
 QtHost::QtHost(const runtime::ProjectDescriptor& project)
     : form_(project.form)
     , window_(project.form)
+    , announcer_(new Announcer(&window_))
 {
     runtime::checkDescriptor(project);
     iconResourceFiles(project.icon); // a missing icon fails here, not later
@@ -147,6 +148,11 @@ void QtHost::showMessage(std::u16string_view prompt)
         window_.activateWindow();
     if (focus)
         focus->setFocus();
+}
+
+void QtHost::announce(std::u16string_view sentence)
+{
+    announcer_->announce(toQString(sentence));
 }
 
 void QtHost::end()

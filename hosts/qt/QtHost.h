@@ -1,5 +1,6 @@
 #pragma once
 
+#include "hosts/qt/Announcer.h"
 #include "hosts/qt/FormWindow.h"
 #include "hosts/qt/PlatformFonts.h"
 #include "runtime/FormDefinition.h"
@@ -21,12 +22,14 @@ public:
     runtime::FieldText fieldText(std::string_view field) override;
     void setFieldText(std::string_view field, std::u16string_view text) override;
     void showMessage(std::u16string_view prompt) override;
+    void announce(std::u16string_view sentence) override;
     void end() override;
 
 private:
     const runtime::FormDefinition& form_;
     PlatformFonts fonts_; // before the window, which measures its text
     FormWindow window_;
+    Announcer* announcer_; // owned by the window
 };
 
 // The start routine: creates the application, shows the start-up window and

@@ -92,6 +92,11 @@ void Win32Host::showMessage(std::u16string_view prompt)
         throw std::runtime_error("the message box could not be shown");
 }
 
+void Win32Host::announce(std::u16string_view sentence)
+{
+    notifier_.notify(window_.handle(), toWide(sentence));
+}
+
 void Win32Host::end()
 {
     window_.destroy();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "hosts/win32/FormWindow.h"
+#include "hosts/win32/UiaNotifier.h"
 #include "runtime/FormDefinition.h"
 #include "runtime/Host.h"
 
@@ -22,6 +23,7 @@ public:
     runtime::FieldText fieldText(std::string_view field) override;
     void setFieldText(std::string_view field, std::u16string_view text) override;
     void showMessage(std::u16string_view prompt) override;
+    void announce(std::u16string_view sentence) override;
     void end() override;
 
     // Shows the window and runs its messages until it is gone.  Returns the
@@ -36,6 +38,7 @@ private:
 
     const runtime::ProjectDescriptor& project_;
     FormWindow window_;
+    UiaNotifier notifier_;
 };
 
 // The dots per inch of the screen, which the program follows (it declares

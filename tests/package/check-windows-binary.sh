@@ -8,7 +8,7 @@ set -euo pipefail
 source "$(dirname "$0")/../e2e/drive.sh"
 
 objdump=$1 windres=$2 program=$3
-system_dlls='^(kernel32|user32|gdi32|comctl32|ole32|msvcrt)\.dll$'
+system_dlls='^(kernel32|user32|gdi32|comctl32|ole32|oleaut32|msvcrt)\.dll$'
 imports=$("$objdump" -p "$program" | sed -nE 's/^\s*DLL Name: //p')
 check "imports only system DLLs" "" "$(grep -viE "$system_dlls" <<<"$imports" || true)"
 
