@@ -42,7 +42,9 @@ deb)
     done
     check "the package recommends qt6-wayland" grep -q qt6-wayland <(dpkg-deb -f "$deb" Recommends)
     # debian/control repeats the summary that the project gives the desktop files.
-    summary=$(dpkg-deb -f "$deb" Description | head -n1)
+    # The first line alone, without a pipe to head: its early close would fail dpkg-deb under pipefail.
+    summary=$(dpkg-deb -f "$deb" Description)
+    summary=${summary%%$'\n'*}
     check "the package's summary is the desktop entry's" \
         grep -qxF "Comment=$summary" "$work/root/usr/share/applications/$app_id.desktop"
     ;;
