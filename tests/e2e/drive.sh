@@ -179,15 +179,13 @@ use_every_path() { # <pid>
     exit_with_alt_x "$1"
 }
 
-# Saves the screen of the Wayland session with the pointer (top left) and
-# the title row of Qt's decoration blanked: weston's pointer sits in the
-# corner, and Qt lays the title out afresh, a fraction of a pixel apart,
-# whenever it makes its decoration again (it drops it in fullscreen).
-# Prints the program window's client area as WxH+X+Y.
+# Saves the screen of the Wayland session (whose pointer is invisible) with
+# the title row of Qt's decoration blanked: Qt lays the title out afresh, a
+# fraction of a pixel apart, whenever it makes its decoration again (it
+# drops it in fullscreen).  Prints the program window's client area as WxH+X+Y.
 wayland_screen() { # <output.png>
     local background='#404040' width height x y
     import -window root "$1"
-    mogrify -fill "$background" -draw 'rectangle 0,0 31,31' "$1"
     read -r width height x y < <(convert "$1" -trim -format '%w %h %X %Y\n' info: | tr -d +)
     mogrify -fill "$background" -draw "rectangle $x,$y $((x + width - 1)),$((y + 29))" "$1"
     echo "$((width - 6))x$((height - 33))+$((x + 3))+$((y + 30))"
