@@ -179,6 +179,21 @@ use_every_path() { # <pid>
     exit_with_alt_x "$1"
 }
 
+# The main window's sizes as the program gave them, one a line.
+window_sizes() {
+    local surface
+    surface=$(grep -o -m1 'new id xdg_surface@[0-9]*' "$protocol_log" | grep -o '[0-9]*$')
+    grep -o -- "-> xdg_surface@$surface\.set_window_geometry([^)]*)" "$protocol_log" |
+        sed 's/.*(\(.*\))/\1/; s/, /,/g' | cut -d, -f3,4 | tr , x
+}
+
+# "yes" when a size since <mark> (a count of sizes) is wider than <size>:
+# a filling state, not only Qt's frame dropped in fullscreen.
+grew_since() { # <mark> <size>
+    window_sizes | tail -n +$(($1 + 1)) |
+        awk -F x -v own="${2%x*}" '$1 > own { wide = 1 } END { print wide ? "yes" : "no" }'
+}
+
 # Saves the screen of the Wayland session (whose pointer is invisible) with
 # the title row of Qt's decoration blanked: Qt lays the title out afresh, a
 # fraction of a pixel apart, whenever it makes its decoration again (it

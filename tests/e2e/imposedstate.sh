@@ -28,6 +28,7 @@ fi
 sleep 0.5 # a new window is made before it is painted
 shots=$(mktemp -d -p "$XDG_RUNTIME_DIR")
 wayland_screen "$shots/before.png" >/dev/null
+own_size=$(window_sizes | tail -n1) mark=$(window_sizes | wc -l)
 xdotool key --clearmodifiers "${binding[$state]}"
 sleep 2 # the state comes, and is undone
 keys Tab shift+Tab # the focus leaves and comes back: the program draws anew
@@ -35,6 +36,7 @@ sleep 1
 kill -0 "$pid" 2>/dev/null && alive=yes || alive=no
 check "imposed $state on the $target, the program lives" yes "$alive"
 [[ $alive == yes ]] || finish
+[[ $target == box ]] || check "the window took the $state size" yes "$(grew_since "$mark" "$own_size")"
 wayland_screen "$shots/after.png" >/dev/null
 changed=$(compare -metric AE "$shots/before.png" "$shots/after.png" null: 2>&1 || true)
 check "$state undone, the screen is as before" 0 "$changed"
