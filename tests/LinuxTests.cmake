@@ -33,7 +33,7 @@ endforeach()
 # The same program as a native Wayland client: on each compositor the shared
 # end-to-end cases and what its user can do to the window (a row of
 # tests/e2e/desktopactions.sh actions, "=obeyed" where the compositor
-# imposes the state); on weston its look against X11's, and each state
+# imposes the state, "=undone" where the program takes its size back); on weston its look against X11's, and each state
 # weston can impose on the window and on the message box.
 # They run on the unsanitized build: the sanitized program, several times
 # slower, falls behind the keys these scripts time, and leak checks at exit
@@ -41,7 +41,7 @@ endforeach()
 if(NOT CMAKE_CXX_FLAGS MATCHES "-fsanitize")
     set(wayland_session ${PROJECT_SOURCE_DIR}/scripts/wayland-session)
     set(desktop_actions
-        "weston edge corner maximise=obeyed fullscreen=obeyed box-return box-rounds"
+        "weston edge=undone corner=undone maximise=obeyed fullscreen=obeyed box-return box-rounds"
         "sway edge corner tile=obeyed fullscreen=obeyed box-place box-return box-rounds"
         "kwin edge corner maximise tile fullscreen=obeyed box-place box-return box-rounds"
         "mutter edge corner maximise tile fullscreen box-return box-rounds")

@@ -8,7 +8,7 @@
 # text and Alt+X ends it.  The window's size is what the program tells the
 # compositor (xdg_surface.set_window_geometry in its protocol log).
 #
-# Usage: desktopactions.sh <program> <action>[=obeyed]...
+# Usage: desktopactions.sh <program> <action>[=obeyed|=undone]...
 #   actions: edge corner maximise tile fullscreen box-place box-return box-rounds
 #   (run inside scripts/wayland-session)
 set -euo pipefail
@@ -34,14 +34,6 @@ declare -A undo=([sway:tile]='swaymsg -q floating enable')
 # Where an edge is grabbed, from the frame's last pixel: Breeze grabs just outside it.
 declare -A grip=([weston]=-1 [sway]=-1 [kwin]=3 [mutter]=-1)
 
-# The main window's sizes as the program gave them, one a line.
-window_sizes() {
-    local surface
-    surface=$(grep -o -m1 'new id xdg_surface@[0-9]*' "$protocol_log" | grep -o '[0-9]*$')
-    grep -o -- "-> xdg_surface@$surface\.set_window_geometry([^)]*)" "$protocol_log" |
-        sed 's/.*(\(.*\))/\1/; s/, /,/g' | cut -d, -f3,4 | tr , x
-}
-
 # The frame of what differs between two screenshots, as W H X Y: mutter
 # draws its background afresh, a level or two apart, as windows come and go.
 changed_area() { # <before.png> <after.png>
@@ -60,8 +52,9 @@ drag() { # <x> <y> <dx> <dy>
 }
 
 # Checks the window's sizes since <mark> (a count of sizes): a refused
-# action gives no other size; an obeyed one gives another and comes back.
-check_sizes() { # <what> <mark> refused|obeyed
+# action gives no other size; an obeyed one a wider one, and then its own
+# again; an undone one may give others, but ends at its own.
+check_sizes() { # <what> <mark> refused|obeyed|undone
     local sizes others last
     sizes=$(window_sizes | tail -n +$(($2 + 1)))
     others=$(printf '%s' "$sizes" | grep -cvx -e "$initial_size" || true)
@@ -69,13 +62,12 @@ check_sizes() { # <what> <mark> refused|obeyed
     if [[ $3 == refused ]]; then
         check "$1: the window keeps its size" "0 other sizes" "$others other sizes"
     else
-        [[ $others -gt 0 ]] && obeyed=yes || obeyed=no
-        check "$1: the window takes the imposed size" yes "$obeyed"
+        [[ $3 == undone ]] ||
+            check "$1: the window takes the imposed size" yes "$(grew_since "$2" "$initial_size")"
         check "$1: undone, the window has its own size again" "$initial_size" "$last"
     fi
 }
 
-# The main window's frame on the screen, as W H X Y.
 shots=$(mktemp -d -p "$XDG_RUNTIME_DIR")
 import -window root "$shots/empty.png"
 start_program "$program"
@@ -85,15 +77,28 @@ keys Tab Tab
 type_text 10
 keys Tab
 type_text abc
+keys Tab # onto Clear: no blinking text cursor in the pictures
 sleep 0.5
 import -window root "$shots/window.png"
+# The main window's frame on the screen.
 read -r frame_width frame_height frame_x frame_y < <(changed_area "$shots/empty.png" "$shots/window.png")
 right=$((frame_x + frame_width)) bottom=$((frame_y + frame_height))
 initial_size=$(window_sizes | tail -n1)
+convert "$shots/window.png" -fill black -draw "rectangle 0,0 1023,$((frame_y + 40))" \
+    "$shots/window-untitled.png"
 # A point on the picture that no box covers: left of the euro field's row, below it.
 behind_x=$((frame_x + 30)) behind_y=$((frame_y + frame_height - 130))
 
 open_box() { keys alt+o && wait_for_windows 2; } # letters in the punt field
+
+# The shown box's frame on the screen, as W H X Y.  The window's own title
+# row changes as it goes inactive, so it is left out.
+box_area() {
+    sleep 0.5
+    import -window root "$shots/box.png"
+    mogrify -fill black -draw "rectangle 0,0 1023,$((frame_y + 40))" "$shots/box.png"
+    changed_area "$shots/window-untitled.png" "$shots/box.png"
+}
 
 for row in "$@"; do
     action=${row%=*} outcome=refused
@@ -102,11 +107,11 @@ for row in "$@"; do
     case $action in
     edge)
         drag $((right + grip[$WAYLAND_COMPOSITOR])) $((frame_y + frame_height / 2)) 150 0
-        check_sizes "drag on the right edge" "$mark" refused
+        check_sizes "drag on the right edge" "$mark" "$outcome"
         ;;
     corner)
         drag $((right + grip[$WAYLAND_COMPOSITOR])) $((bottom + grip[$WAYLAND_COMPOSITOR])) 150 100
-        check_sizes "drag on the bottom-right corner" "$mark" refused
+        check_sizes "drag on the bottom-right corner" "$mark" "$outcome"
         ;;
     maximise | tile | fullscreen)
         eval "${ask[$WAYLAND_COMPOSITOR:$action]}"
@@ -119,12 +124,7 @@ for row in "$@"; do
         ;;
     box-place)
         open_box
-        sleep 0.5
-        import -window root "$shots/box.png"
-        # The window's own title row changes as it goes inactive.
-        mogrify -fill black -draw "rectangle 0,0 1023,$((frame_y + 40))" \
-            "$shots/window.png" "$shots/box.png"
-        read -r width height x y < <(changed_area "$shots/window.png" "$shots/box.png")
+        read -r width height x y < <(box_area)
         off_x=$((x + width / 2 - frame_x - frame_width / 2))
         off_y=$((y + height / 2 - frame_y - frame_height / 2))
         [[ ${off_x#-} -le 20 && ${off_y#-} -le 30 ]] && centred=yes || centred="no, ${off_x},${off_y} px off"
@@ -153,8 +153,7 @@ for row in "$@"; do
     [[ $alive == yes ]] || finish
 done
 
-# The punt field still has the keyboard, unless a box round moved it.
-keys shift+Tab Tab
+keys shift+Tab # back in the punt field
 check "the punt field keeps its text" abc "$(focused_field_text_becomes abc)"
 keys shift+Tab
 check "the euro field keeps its text" 10 "$(focused_field_text_becomes 10)"
