@@ -1,7 +1,7 @@
 #include "FormContract.h"
 
+#include "runtime/Ascii.h"
 #include "runtime/MessageText.h"
-#include "runtime/RuntimeError.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -22,16 +22,14 @@ void checkDescriptor(const ProjectDescriptor& project)
 {
     const FormDefinition& form = project.form;
     if (project.startupObject != form.name)
-        throw std::logic_error("the start-up object is not the described window");
+        throw std::logic_error(messages::startupObjectIsNotTheWindow());
     for (const ClickBinding& binding : project.clickBindings)
         if (!isKind(findControl(form, binding.control), ControlKind::PushButton))
-            throw std::logic_error("a click is bound to no button: " +
-                                   std::string(binding.control));
+            throw std::logic_error(messages::clickBoundToNoButton(binding.control));
     for (const Buddy& buddy : form.buddies)
         if (!isKind(findControl(form, buddy.label), ControlKind::Label) ||
             !findControl(form, buddy.control))
-            throw std::logic_error("a caption link is not from a label to a control: " +
-                                   std::string(buddy.label));
+            throw std::logic_error(messages::captionLinkBroken(buddy.label));
 }
 
 const ControlDefinition* findControl(const FormDefinition& form, std::string_view name)
@@ -42,12 +40,9 @@ const ControlDefinition* findControl(const FormDefinition& form, std::string_vie
     return found == form.controls.end() ? nullptr : &*found;
 }
 
-const ControlDefinition& requireField(const FormDefinition& form, std::string_view name)
+bool takesFocus(const ControlDefinition& row)
 {
-    const ControlDefinition* row = findControl(form, name);
-    if (!isKind(row, ControlKind::TextField))
-        throw RuntimeError(ErrorCode::FieldAccessFailed, messages::noSuchField(name));
-    return *row;
+    return row.kind != ControlKind::Label;
 }
 
 std::vector<const ControlDefinition*> tabOrder(const FormDefinition& form)
@@ -58,6 +53,14 @@ std::vector<const ControlDefinition*> tabOrder(const FormDefinition& form)
     std::stable_sort(rows.begin(), rows.end(),
                      [](const auto* a, const auto* b) { return a->tabIndex < b->tabIndex; });
     return rows;
+}
+
+const ControlDefinition* firstFocus(const FormDefinition& form)
+{
+    const std::vector<const ControlDefinition*> rows = tabOrder(form);
+    const auto found =
+        std::find_if(rows.begin(), rows.end(), [](const auto* row) { return takesFocus(*row); });
+    return found == rows.end() ? nullptr : *found;
 }
 
 std::vector<const ControlDefinition*> creationOrder(const FormDefinition& form)
@@ -78,12 +81,37 @@ std::vector<const ControlDefinition*> creationOrder(const FormDefinition& form)
     return rows;
 }
 
-ClickHandler clickHandlerOf(const ProjectDescriptor& project, std::string_view control)
+ClickHandler clickHandlerOf(std::span<const ClickBinding> bindings, std::string_view control)
 {
     const auto found =
-        std::find_if(project.clickBindings.begin(), project.clickBindings.end(),
+        std::find_if(bindings.begin(), bindings.end(),
                      [control](const ClickBinding& b) { return b.control == control; });
-    return found == project.clickBindings.end() ? nullptr : found->handler;
+    return found == bindings.end() ? nullptr : found->handler;
+}
+
+char16_t accessKey(std::u16string_view caption)
+{
+    for (std::size_t at = caption.find(u'&'); at != caption.npos && at + 1 < caption.size();
+         at = caption.find(u'&', at + 2)) {
+        if (caption[at + 1] != u'&')
+            return upperAscii(caption[at + 1]);
+    }
+    return 0;
+}
+
+const ControlDefinition* buttonWithAccessKey(const FormDefinition& form, char16_t key)
+{
+    const auto found =
+        std::find_if(form.controls.begin(), form.controls.end(), [key](const auto& row) {
+            return row.kind == ControlKind::PushButton && key != 0 &&
+                   accessKey(row.text) == upperAscii(key);
+        });
+    return found == form.controls.end() ? nullptr : &*found;
+}
+
+bool dialogKeyClicks(DialogKey key, const ControlDefinition& focused, bool autoRepeated)
+{
+    return key == DialogKey::Enter && focused.kind == ControlKind::PushButton && !autoRepeated;
 }
 
 } // namespace runtime

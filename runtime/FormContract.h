@@ -5,6 +5,7 @@
 
 #include "runtime/FormDefinition.h"
 
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -18,14 +19,16 @@ void checkDescriptor(const ProjectDescriptor& project);
 // The control of that name, or nullptr.
 const ControlDefinition* findControl(const FormDefinition& form, std::string_view name);
 
-// The text field of that name.  Throws RuntimeError (Field access failed)
-// when the window has none.
-const ControlDefinition& requireField(const FormDefinition& form, std::string_view name);
+// Buttons and fields take the keyboard focus; labels do not.
+bool takesFocus(const ControlDefinition& row);
 
 // Every control in keyboard order: by tab index, equal indexes in the order
-// of the definition.  The first control here that takes the focus has it
-// when the window opens.
+// of the definition.
 std::vector<const ControlDefinition*> tabOrder(const FormDefinition& form);
+
+// The control that has the focus when the window opens: the first in tab
+// order that takes the focus, or nullptr.
+const ControlDefinition* firstFocus(const FormDefinition& form);
 
 // Every control in the order a host creates them: the tab order with each
 // caption label moved to just before the control it names, since screen
@@ -34,6 +37,21 @@ std::vector<const ControlDefinition*> tabOrder(const FormDefinition& form);
 std::vector<const ControlDefinition*> creationOrder(const FormDefinition& form);
 
 // The handler bound to the button's click, or nullptr.
-ClickHandler clickHandlerOf(const ProjectDescriptor& project, std::string_view control);
+ClickHandler clickHandlerOf(std::span<const ClickBinding> bindings, std::string_view control);
+
+// The access key a caption marks with '&' (which "&&" escapes), in upper
+// case; 0 when it marks none.  Only Alt with that key clicks the button: a
+// bare letter is typing, and the focus stays where it was.
+char16_t accessKey(std::u16string_view caption);
+
+// The button whose access key the character is, in either case, or nullptr.
+const ControlDefinition* buttonWithAccessKey(const FormDefinition& form, char16_t key);
+
+// The window has no default and no cancel button: Enter, on either key,
+// clicks the focused push button alone, and Escape clicks nothing.  A held
+// Enter clicks once: the repeats the keyboard sends while it is down click
+// nothing.
+enum class DialogKey { Enter, Escape };
+bool dialogKeyClicks(DialogKey key, const ControlDefinition& focused, bool autoRepeated);
 
 } // namespace runtime

@@ -8,6 +8,7 @@
 #include "hosts/qt/VisiblePicture.h"
 #include "hosts/qt/WindowStateKeeper.h"
 #include "runtime/FormContract.h"
+#include "runtime/MessageText.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -69,7 +70,7 @@ QWidget* createControl(const runtime::ControlDefinition& row, QWidget* parent)
 {
     switch (row.kind) {
     case runtime::ControlKind::PushButton:
-        return new CommandButton(toQString(row.text), parent);
+        return new CommandButton(row, parent);
     case runtime::ControlKind::TextField:
         return new QLineEdit(toQString(row.text), parent);
     case runtime::ControlKind::Label:
@@ -165,12 +166,12 @@ void FormWindow::buildControls(const runtime::FormDefinition& definition)
 
     std::vector<QWidget*> focusable;
     for (const runtime::ControlDefinition* row : runtime::tabOrder(definition))
-        if (QWidget* control = requireControl(row->name); control->focusPolicy() != Qt::NoFocus)
-            focusable.push_back(control);
+        if (runtime::takesFocus(*row))
+            focusable.push_back(requireControl(row->name));
     for (std::size_t i = 1; i < focusable.size(); ++i)
         setTabOrder(focusable[i - 1], focusable[i]);
-    if (!focusable.empty())
-        focusable.front()->setFocus();
+    if (const runtime::ControlDefinition* first = runtime::firstFocus(definition))
+        requireControl(first->name)->setFocus();
 }
 
 void FormWindow::describeForScreenReaders(const runtime::FormDefinition& definition)
@@ -194,7 +195,7 @@ QWidget* FormWindow::requireControl(std::string_view name) const
 {
     QWidget* found = control(name);
     if (!found)
-        throw std::logic_error("the window has no control named " + std::string(name));
+        throw std::logic_error(runtime::messages::noControlNamed(name));
     return found;
 }
 

@@ -6,6 +6,7 @@
 #include "hosts/qt/WindowStateKeeper.h"
 #include "runtime/ClickDispatch.h"
 #include "runtime/FormContract.h"
+#include "runtime/MessageText.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -30,16 +31,6 @@
 namespace qthost {
 
 namespace {
-
-QLineEdit* findField(const FormWindow& window, const runtime::FormDefinition& form,
-                     std::string_view field)
-{
-    const runtime::ControlDefinition& row = runtime::requireField(form, field);
-    auto* edit = qobject_cast<QLineEdit*>(window.control(row.name));
-    if (!edit)
-        throw std::logic_error("the window has no widget for " + std::string(field));
-    return edit;
-}
 
 // Runs a task once the widget has shown its first frame: on the first paint
 // it queues a zero timer, which fires after the paint has been flushed.
@@ -81,9 +72,11 @@ bool compositorDecorates(const QWidget& window)
 } // namespace
 
 QtHost::QtHost(const runtime::ProjectDescriptor& project)
-    : form_(project.form)
-    , window_(project.form)
+    : window_(project.form)
     , announcer_(new Announcer(&window_))
+    , fields_(project.form, [this](std::string_view name) {
+        return qobject_cast<QLineEdit*>(window_.control(name));
+    })
 {
     runtime::checkDescriptor(project);
     iconResourceFiles(project.icon); // a missing icon fails here, not later
@@ -104,12 +97,12 @@ QtHost::QtHost(const runtime::ProjectDescriptor& project)
 
 runtime::FieldText QtHost::fieldText(std::string_view field)
 {
-    return findField(window_, form_, field)->text().toStdU16String();
+    return fields_.require(field)->text().toStdU16String();
 }
 
 void QtHost::setFieldText(std::string_view field, std::u16string_view text)
 {
-    QLineEdit* edit = findField(window_, form_, field);
+    QLineEdit* edit = fields_.require(field);
     edit->setText(toQString(text));
     // Show a written text from its first character, sign and leading digits
     // included; setText leaves the cursor, and so the view, at the end.
@@ -176,10 +169,9 @@ int start(int argc, char* argv[], const runtime::ProjectDescriptor& project)
         return QApplication::exec();
     } catch (const std::exception& error) {
         // A terminal shows the line, a desktop launch the box.
-        std::fputs(error.what(), stderr);
-        std::fputc('\n', stderr);
-        QMessageBox::critical(nullptr, toQString(project.form.title),
-                              QString::fromUtf8(error.what()));
+        const std::string report = runtime::messages::startFailed(error.what());
+        std::fputs((report + '\n').c_str(), stderr);
+        QMessageBox::critical(nullptr, toQString(project.form.title), toQString(report));
         return EXIT_FAILURE;
     }
 }

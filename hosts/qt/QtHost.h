@@ -3,8 +3,11 @@
 #include "hosts/qt/Announcer.h"
 #include "hosts/qt/FormWindow.h"
 #include "hosts/qt/PlatformFonts.h"
+#include "runtime/FieldHandles.h"
 #include "runtime/FormDefinition.h"
 #include "runtime/Host.h"
+
+#include <QLineEdit>
 
 namespace qthost {
 
@@ -13,8 +16,8 @@ namespace qthost {
 // serves the handlers' requests on the window's fields.
 class QtHost final : public runtime::Host {
 public:
-    // Needs a QApplication.  Throws std::logic_error for a descriptor whose
-    // start-up object or bindings do not match its window.
+    // Needs a QApplication.  Throws std::logic_error for a descriptor that
+    // breaks a rule of runtime::checkDescriptor().
     explicit QtHost(const runtime::ProjectDescriptor& project);
 
     FormWindow& window() { return window_; }
@@ -26,10 +29,10 @@ public:
     void end() override;
 
 private:
-    const runtime::FormDefinition& form_;
     PlatformFonts fonts_; // before the window, which measures its text
     FormWindow window_;
     Announcer* announcer_; // owned by the window
+    runtime::FieldHandles<QLineEdit*> fields_;
 };
 
 // The start routine: creates the application, shows the start-up window and

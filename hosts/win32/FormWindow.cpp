@@ -2,7 +2,9 @@
 
 #include "hosts/win32/DeviceContext.h"
 #include "hosts/win32/WideText.h"
+#include "runtime/ClickDispatch.h"
 #include "runtime/FormContract.h"
+#include "runtime/MessageText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -18,7 +20,7 @@ constexpr wchar_t windowClassName[] = L"PuntConverterForm";
 constexpr DWORD frameStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD frameExStyle = WS_EX_CONTROLPARENT;
-// Ids 1 and 2 are what the keyboard handling sends for Enter and Escape.
+// Above IDOK and IDCANCEL, which the system sends for Enter and Escape.
 constexpr int firstControlId = 100;
 constexpr double pointsPerInch = 72.0;
 
@@ -62,12 +64,14 @@ void registerWindowClass(HINSTANCE instance, WNDPROC procedure)
 
 } // namespace
 
-FormWindow::FormWindow(const runtime::FormDefinition& definition, HINSTANCE instance, int dpi,
-                       ClickListener onClick)
+FormWindow::FormWindow(const runtime::FormDefinition& definition,
+                       std::span<const runtime::ClickBinding> bindings, runtime::Host& host,
+                       HINSTANCE instance, int dpi)
     : definition_(definition)
+    , bindings_(bindings)
+    , host_(host)
     , instance_(instance)
     , dpi_(dpi)
-    , onClick_(std::move(onClick))
 {
     registerWindowClass(instance, procedure);
     RECT frame{0, 0, pixels(definition.clientWidth), pixels(definition.clientHeight)};
@@ -121,15 +125,9 @@ void FormWindow::show(int showCommand)
 
 void FormWindow::process(MSG& message)
 {
-    // The keyboard handling would also move the focus to the button of an
-    // access key; the focus stays where the user left it.
-    if (message.message == WM_SYSCHAR && window_ &&
-        (message.hwnd == window_ || IsChild(window_, message.hwnd))) {
-        if (const Control* button = buttonWithAccessKey(static_cast<wchar_t>(message.wParam))) {
-            click(*button);
-            return;
-        }
-    }
+    if (window_ && (message.hwnd == window_ || IsChild(window_, message.hwnd)) &&
+        handleKey(message))
+        return;
     // The keyboard handling would also take a bare letter typed on a button
     // as that button's access key; here access keys need Alt, and a letter
     // is for a text field alone.
@@ -140,6 +138,30 @@ void FormWindow::process(MSG& message)
     }
     if (pending_)
         std::rethrow_exception(std::exchange(pending_, nullptr));
+}
+
+// Access keys, Enter and Escape, which the keyboard handling would also give
+// a default or cancel button and to each repeat of a held key, and for an
+// access key would move the focus too; the focus stays where the user left it.
+bool FormWindow::handleKey(const MSG& message)
+{
+    const Control* button = nullptr;
+    if (message.message == WM_SYSCHAR) {
+        button =
+            find(runtime::buttonWithAccessKey(definition_, static_cast<char16_t>(message.wParam)));
+    } else if (message.message == WM_KEYDOWN &&
+               (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE)) {
+        const auto key =
+            message.wParam == VK_RETURN ? runtime::DialogKey::Enter : runtime::DialogKey::Escape;
+        const bool repeated = (message.lParam & (LPARAM{1} << 30)) != 0;
+        const Control* focused = find(GetFocus());
+        if (focused && runtime::dialogKeyClicks(key, *focused->row, repeated))
+            click(*focused);
+        return true;
+    }
+    if (button)
+        click(*button);
+    return button != nullptr;
 }
 
 LRESULT CALLBACK FormWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -214,11 +236,8 @@ void FormWindow::createControls()
     for (const runtime::ControlDefinition* row : rows)
         createControl(*row, id++);
 
-    const auto firstStop = std::find_if(controls_.begin(), controls_.end(), [](const Control& c) {
-        return c.row->kind != runtime::ControlKind::Label;
-    });
-    if (firstStop != controls_.end())
-        focusOnActivation_ = firstStop->handle;
+    if (const Control* first = find(runtime::firstFocus(definition_)))
+        focusOnActivation_ = first->handle;
 }
 
 void FormWindow::createControl(const runtime::ControlDefinition& row, int id)
@@ -241,7 +260,8 @@ void FormWindow::createControl(const runtime::ControlDefinition& row, int id)
     if (row.kind == runtime::ControlKind::Label && row.look.backColour)
         background = ownGdiObject(CreateSolidBrush(toColorRef(*row.look.backColour)),
                                   "no brush for a label");
-    controls_.push_back({&row, handle, std::move(background)});
+    controls_.push_back(
+        {&row, handle, runtime::clickHandlerOf(bindings_, row.name), std::move(background)});
 }
 
 RECT FormWindow::placement(const runtime::ControlDefinition& row, HFONT font, DWORD style,
@@ -287,7 +307,7 @@ void FormWindow::annotateForScreenReaders()
     for (const runtime::AccessibleText& text : definition_.accessibleTexts) {
         HWND target = control(text.control);
         if (!target)
-            throw std::logic_error("the window has no control named " + std::string(text.control));
+            throw std::logic_error(runtime::messages::noControlNamed(text.control));
         annotations_.annotate(target, text.name, text.description);
     }
 }
@@ -302,43 +322,15 @@ void FormWindow::onPaint()
 
 void FormWindow::onCommand(WPARAM wParam, LPARAM lParam)
 {
-    const Control* button = nullptr;
-    switch (LOWORD(wParam)) {
-    case IDOK: // Enter: clicks the button that has the focus, if one has
-        button = find(GetFocus());
-        break;
-    case IDCANCEL: // Escape: no button is the cancel button
-        return;
-    default:
-        if (HIWORD(wParam) == BN_CLICKED)
-            button = find(reinterpret_cast<HWND>(lParam));
-    }
-    if (button)
-        click(*button);
+    if (HIWORD(wParam) == BN_CLICKED)
+        if (const Control* button = find(reinterpret_cast<HWND>(lParam)))
+            click(*button);
 }
 
 void FormWindow::click(const Control& button)
 {
-    if (button.row->kind == runtime::ControlKind::PushButton && onClick_)
-        onClick_(button.row->name);
-}
-
-const FormWindow::Control* FormWindow::buttonWithAccessKey(wchar_t key) const
-{
-    const auto upper = [](wchar_t c) {
-        return static_cast<wchar_t>(reinterpret_cast<ULONG_PTR>(
-            CharUpperW(reinterpret_cast<LPWSTR>(static_cast<ULONG_PTR>(c)))));
-    };
-    for (const Control& control : controls_) {
-        if (control.row->kind != runtime::ControlKind::PushButton)
-            continue;
-        const std::u16string_view text = control.row->text;
-        const std::size_t marker = text.find(u'&');
-        if (marker != text.npos && marker + 1 < text.size() && text[marker + 1] != u'&' &&
-            upper(static_cast<wchar_t>(text[marker + 1])) == upper(key))
-            return &control;
-    }
-    return nullptr;
+    if (button.handler)
+        runtime::deliverClick(host_, button.handler);
 }
 
 LRESULT FormWindow::onCtlColor(HDC dc, HWND handle)
@@ -381,6 +373,13 @@ const FormWindow::Control* FormWindow::find(HWND handle) const
 {
     const auto found = std::find_if(controls_.begin(), controls_.end(),
                                     [handle](const Control& c) { return c.handle == handle; });
+    return found == controls_.end() ? nullptr : &*found;
+}
+
+const FormWindow::Control* FormWindow::find(const runtime::ControlDefinition* row) const
+{
+    const auto found = std::find_if(controls_.begin(), controls_.end(),
+                                    [row](const Control& c) { return c.row == row; });
     return found == controls_.end() ? nullptr : &*found;
 }
 

@@ -4,12 +4,13 @@
 #include "hosts/win32/GdiObject.h"
 #include "hosts/win32/WindowPicture.h"
 #include "runtime/FormDefinition.h"
+#include "runtime/Host.h"
 
 #include <windows.h>
 
 #include <exception>
-#include <functional>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -17,21 +18,19 @@ namespace win32host {
 
 // A window built from its stored definition for a screen of a given
 // density: fixed size, the picture painted from the top-left corner, the
-// controls created in tab-index order (which is the order Tab follows), each
-// caption label just before the control it names, placed, sized and coloured
-// after their rows, and annotated for screen readers.  No control is a
-// default or cancel button: Enter clicks only a focused button, Escape
-// nothing; only Alt with a letter clicks a button by its access key.
+// controls created in runtime::creationOrder(), placed, sized and coloured
+// after their rows, and annotated for screen readers.  Keys follow the
+// window's rules in runtime/FormContract.h; each click of a bound button
+// goes to its handler on the host.
 class FormWindow {
 public:
-    using ClickListener = std::function<void(std::string_view control)>;
-
     // Builds the window hidden.  Throws std::logic_error for a definition
     // that gives an accessible text to a control it does not have,
     // std::runtime_error when Windows refuses a window or a resource is
     // missing.
-    FormWindow(const runtime::FormDefinition& definition, HINSTANCE instance, int dpi,
-               ClickListener onClick);
+    FormWindow(const runtime::FormDefinition& definition,
+               std::span<const runtime::ClickBinding> bindings, runtime::Host& host,
+               HINSTANCE instance, int dpi);
     ~FormWindow();
     FormWindow(const FormWindow&) = delete;
     FormWindow& operator=(const FormWindow&) = delete;
@@ -56,7 +55,8 @@ private:
     struct Control {
         const runtime::ControlDefinition* row;
         HWND handle;
-        GdiObject<HBRUSH> background; // null when transparent or not a label
+        runtime::ClickHandler handler; // null for a control no click is bound to
+        GdiObject<HBRUSH> background;  // null when transparent or not a label
     };
 
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -75,14 +75,16 @@ private:
     HFONT createFont(const runtime::FontSpec& stored);
     void annotateForScreenReaders();
     const Control* find(HWND handle) const;
-    const Control* buttonWithAccessKey(wchar_t key) const;
+    const Control* find(const runtime::ControlDefinition* row) const;
+    bool handleKey(const MSG& message);
     void click(const Control& button);
     int pixels(runtime::Twips twips) const;
 
     const runtime::FormDefinition& definition_;
+    std::span<const runtime::ClickBinding> bindings_;
+    runtime::Host& host_;
     HINSTANCE instance_;
     int dpi_;
-    ClickListener onClick_;
     HWND window_ = nullptr;
     std::optional<WindowPicture> picture_;
     std::vector<GdiObject<HFONT>> fonts_;

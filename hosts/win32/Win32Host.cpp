@@ -10,7 +10,7 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
+#include <cstdio>
 #include <stdexcept>
 #include <string>
 
@@ -42,30 +42,16 @@ void setIcons(HWND window, HINSTANCE instance, std::string_view name)
 
 Win32Host::Win32Host(const runtime::ProjectDescriptor& project, HINSTANCE instance, int dpi)
     : project_(project)
-    , window_(project.form, instance, dpi,
-              [this](std::string_view control) { deliverClick(control); })
+    , window_(project.form, project.clickBindings, *this, instance, dpi)
+    , fields_(project.form, [this](std::string_view name) { return window_.control(name); })
 {
     runtime::checkDescriptor(project);
     setIcons(window_.handle(), instance, project.icon);
 }
 
-void Win32Host::deliverClick(std::string_view control)
-{
-    if (const runtime::ClickHandler handler = runtime::clickHandlerOf(project_, control))
-        runtime::deliverClick(*this, handler);
-}
-
-HWND Win32Host::requireField(std::string_view field) const
-{
-    HWND edit = window_.control(runtime::requireField(project_.form, field).name);
-    if (!edit)
-        throw std::logic_error("the window has no control for " + std::string(field));
-    return edit;
-}
-
 runtime::FieldText Win32Host::fieldText(std::string_view field)
 {
-    HWND edit = requireField(field);
+    HWND edit = fields_.require(field);
     const auto length = static_cast<std::size_t>(GetWindowTextLengthW(edit));
     std::wstring text(length + 1, L'\0');
     text.resize(
@@ -75,7 +61,7 @@ runtime::FieldText Win32Host::fieldText(std::string_view field)
 
 void Win32Host::setFieldText(std::string_view field, std::u16string_view text)
 {
-    HWND edit = requireField(field);
+    HWND edit = fields_.require(field);
     const std::wstring wide = toWide(text);
     if (!SetWindowTextW(edit, wide.c_str()))
         throw runtime::RuntimeError(runtime::ErrorCode::FieldAccessFailed,
@@ -139,9 +125,12 @@ int start(HINSTANCE instance, int showCommand, const runtime::ProjectDescriptor&
         Win32Host host(project, instance, systemDpi());
         return host.run(showCommand);
     } catch (const std::exception& error) {
-        const std::wstring report = toWide(std::string_view(error.what()));
+        // A terminal shows the line, a desktop launch the box.
+        const std::string report = runtime::messages::startFailed(error.what());
+        std::fputs((report + '\n').c_str(), stderr);
         const std::wstring title = toWide(project.form.title);
-        MessageBoxW(nullptr, report.c_str(), title.c_str(), MB_OK | MB_ICONERROR);
+        MessageBoxW(nullptr, toWide(std::string_view(report)).c_str(), title.c_str(),
+                    MB_OK | MB_ICONERROR);
         return 1;
     }
 }

@@ -2,6 +2,7 @@
 
 #include "hosts/win32/FormWindow.h"
 #include "hosts/win32/UiaNotifier.h"
+#include "runtime/FieldHandles.h"
 #include "runtime/FormDefinition.h"
 #include "runtime/Host.h"
 
@@ -14,8 +15,8 @@ namespace win32host {
 // the handlers' requests on the window's fields.
 class Win32Host final : public runtime::Host {
 public:
-    // Throws std::logic_error for a descriptor whose start-up object or
-    // bindings do not match its window.
+    // Throws std::logic_error for a descriptor that breaks a rule of
+    // runtime::checkDescriptor().
     Win32Host(const runtime::ProjectDescriptor& project, HINSTANCE instance, int dpi);
 
     FormWindow& window() { return window_; }
@@ -33,11 +34,9 @@ public:
     void processPendingMessages();
 
 private:
-    void deliverClick(std::string_view control);
-    HWND requireField(std::string_view field) const;
-
     const runtime::ProjectDescriptor& project_;
     FormWindow window_;
+    runtime::FieldHandles<HWND> fields_;
     UiaNotifier notifier_;
 };
 

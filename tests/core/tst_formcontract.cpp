@@ -1,5 +1,7 @@
 #include "runtime/FormContract.h"
 
+#include "runtime/FieldHandles.h"
+
 #include "Checks.h"
 
 #include <doctest/doctest.h>
@@ -75,17 +77,61 @@ TEST_CASE("the window's rules as each host applies them")
     CHECK(runtime::creationOrder(window) ==
           Rows{&controls[3], &controls[0], &controls[1], &controls[2]});
 
-    CHECK(runtime::requireField(window, "txtField").name == "txtField");
+    CHECK(runtime::firstFocus(window) == &controls[3]);
+
+    // A handle per field, found once; any other name is a run-time error.
+    const runtime::FieldHandles<const char*> fields(
+        window, [](std::string_view name) { return name == "txtField" ? "edit" : nullptr; });
+    CHECK(std::string_view(fields.require("txtField")) == "edit");
     try {
-        runtime::requireField(window, "cmdFirst");
+        fields.require("cmdFirst");
         FAIL_CHECK("a button was taken for a field");
     } catch (const runtime::RuntimeError& error) {
         CHECK(utf8(error.report()) ==
               "The window has no field named cmdFirst.\n\nRun-time error 440: Field access failed");
     }
+    CHECK_THROWS_AS(runtime::FieldHandles<const char*>(
+                        window, [](std::string_view) -> const char* { return nullptr; }),
+                    std::logic_error);
 
     const runtime::ClickBinding bindings[] = {{"cmdFirst", handler}, {"cmdLater", otherHandler}};
-    const runtime::ProjectDescriptor project{"frmTest", window, bindings, {}, {}, {}};
-    CHECK((runtime::clickHandlerOf(project, "cmdLater") == &otherHandler));
-    CHECK((runtime::clickHandlerOf(project, "txtField") == nullptr));
+    CHECK((runtime::clickHandlerOf(bindings, "cmdLater") == &otherHandler));
+    CHECK((runtime::clickHandlerOf(bindings, "txtField") == nullptr));
+}
+
+TEST_CASE("keys: access keys parsed from captions, Enter and Escape on the focus")
+{
+    const struct {
+        std::u16string_view caption;
+        char16_t key;
+    } captions[] = {
+        {u"Co&nvert", u'N'}, {u"&x", u'X'},        {u"E&xit&", u'X'}, {u"No key", 0},
+        {u"Trailing&", 0},   {u"A && B &c", u'C'}, {u"&&", 0},
+    };
+    for (const auto& row : captions) {
+        INFO(utf8(row.caption));
+        CHECK(runtime::accessKey(row.caption) == row.key);
+    }
+    const runtime::FormDefinition window = form();
+    CHECK(runtime::buttonWithAccessKey(window, u'l') == &controls[0]);
+    CHECK(runtime::buttonWithAccessKey(window, u'F') == &controls[3]);
+    CHECK(runtime::buttonWithAccessKey(window, u'i') == nullptr);
+
+    using runtime::DialogKey;
+    const struct {
+        const char* name;
+        DialogKey key;
+        const runtime::ControlDefinition& focus;
+        bool repeated;
+        bool clicks;
+    } keys[] = {
+        {"Enter on a button", DialogKey::Enter, controls[0], false, true},
+        {"a repeat of a held Enter", DialogKey::Enter, controls[0], true, false},
+        {"Enter in a field", DialogKey::Enter, controls[2], false, false},
+        {"Escape on a button", DialogKey::Escape, controls[0], false, false},
+    };
+    for (const auto& row : keys) {
+        INFO(row.name);
+        CHECK(runtime::dialogKeyClicks(row.key, row.focus, row.repeated) == row.clicks);
+    }
 }
