@@ -87,8 +87,10 @@ private slots:
 
     void windowProperties()
     {
-        QCOMPARE(form_->windowTitle(), QStringLiteral("Dur Azor Uvuridaro"));
-        QCOMPARE(form_->size(), QSize(410, 319));
+        const runtime::FormDefinition& definition = window::frmEuroDefinition;
+        QCOMPARE(form_->windowTitle(), qthost::toQString(definition.title));
+        QCOMPARE(form_->size(), QSize(runtime::twipsToPixels(definition.clientWidth),
+                                      runtime::twipsToPixels(definition.clientHeight)));
         QCOMPARE(form_->minimumSize(), form_->maximumSize());
         QVERIFY(!(form_->windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(form_->windowFlags() & Qt::WindowCloseButtonHint);
@@ -154,63 +156,45 @@ private slots:
         }
     }
 
-    void storedGeometry_data()
+    // Each control at its stored place; one sized to its text keeps its
+    // top-left corner and, sized to a wrapped text, its width.
+    void placesAndSizes_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QRect>("pixels");
-
-        QTest::newRow("cmdConvertEuroToPunt") << "cmdConvertEuroToPunt" << QRect(168, 168, 81, 41);
-        QTest::newRow("cmdClear") << "cmdClear" << QRect(176, 120, 65, 33);
-        QTest::newRow("txtPunt") << "txtPunt" << QRect(8, 64, 153, 41);
-        QTest::newRow("txtEuro") << "txtEuro" << QRect(8, 168, 153, 41);
-        QTest::newRow("cmdConvertPuntToEuro") << "cmdConvertPuntToEuro" << QRect(168, 64, 81, 41);
-        QTest::newRow("cmdExit") << "cmdExit" << QRect(8, 280, 81, 33);
-        QTest::newRow("lblConverter") << "lblConverter" << QRect(8, 8, 249, 33);
+        for (const runtime::ControlDefinition& row : window::frmEuroDefinition.controls)
+            QTest::newRow(row.name.data()) << qthost::toQString(row.name);
     }
 
-    void storedGeometry()
+    void placesAndSizes()
     {
         QFETCH(QString, name);
-        QFETCH(QRect, pixels);
-
-        QCOMPARE(control(name)->geometry(), pixels);
-    }
-
-    void sizedToText_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QPoint>("topLeft");
-        QTest::addColumn<int>("width"); // -1: sized to the text too
-
-        QTest::newRow("lblTambrel") << "lblTambrel" << QPoint(328, 296) << -1;
-        QTest::newRow("lblPuntToEuro") << "lblPuntToEuro" << QPoint(256, 176) << 129;
-        QTest::newRow("lblEuroToPunt") << "lblEuroToPunt" << QPoint(256, 72) << 129;
-        QTest::newRow("Label2") << "Label2" << QPoint(8, 152) << -1;
-        QTest::newRow("Label1") << "Label1" << QPoint(8, 48) << -1;
-    }
-
-    void sizedToText()
-    {
-        QFETCH(QString, name);
-        QFETCH(QPoint, topLeft);
-        QFETCH(int, width);
-
-        const auto* label = qobject_cast<const QLabel*>(control(name));
+        const runtime::ControlDefinition& row =
+            *runtime::findControl(window::frmEuroDefinition, name.toStdString());
+        const auto pixels = [](runtime::Twips twips) { return runtime::twipsToPixels(twips); };
+        const QRect stored(pixels(row.left), pixels(row.top), pixels(row.width),
+                           pixels(row.height));
+        const QWidget* control = this->control(name);
+        QCOMPARE(control->pos(), stored.topLeft());
+        if (row.look.sizing == runtime::Sizing::Stored) {
+            QCOMPARE(control->size(), stored.size());
+            return;
+        }
+        const auto* label = qobject_cast<const QLabel*>(control);
         QVERIFY(label);
-        QCOMPARE(label->pos(), topLeft);
+        const bool toText = row.look.sizing == runtime::Sizing::ToText;
         const QFontMetrics metrics(label->font());
         const QRect room = label->contentsRect();
         // Snug: room for the text and its indent, and less than a line to spare.
         const QSize needed =
-            width < 0 ? metrics.size(Qt::TextSingleLine, label->text())
-                      : metrics.boundingRect(room, Qt::TextWordWrap, label->text()).size();
-        if (width < 0) {
+            toText ? metrics.size(Qt::TextSingleLine, label->text())
+                   : metrics.boundingRect(room, Qt::TextWordWrap, label->text()).size();
+        if (toText) {
             QVERIFY(room.width() >= needed.width());
             QVERIFY2(
                 room.width() < needed.width() + 2 * metrics.averageCharWidth(),
                 qPrintable(QStringLiteral("%1 wide for %2").arg(room.width()).arg(needed.width())));
         } else {
-            QCOMPARE(label->width(), width);
+            QCOMPARE(label->width(), stored.width());
         }
         QVERIFY(room.height() >= needed.height());
         QVERIFY(room.height() < needed.height() + metrics.height());
@@ -421,8 +405,6 @@ private slots:
         QCOMPARE(fresh.windowState(), Qt::WindowFullScreen);
     }
 
-    void focusStartsOnExit() { QCOMPARE(QApplication::focusWidget(), control("cmdExit")); }
-
     // Before any key is pressed, Exit looks focused: its focus frame shows.
     void focusShowsFromTheStart()
     {
@@ -435,33 +417,6 @@ private slots:
         const QImage focused = exit->grab().toImage();
         requireControl(fresh, "cmdClear")->setFocus();
         QVERIFY(exit->grab().toImage() != focused);
-    }
-
-    void tabCycle_data()
-    {
-        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-        QTest::addColumn<QStringList>("visited");
-
-        const QStringList forward{"cmdConvertPuntToEuro", "txtEuro", "txtPunt", "cmdClear",
-                                  "cmdConvertEuroToPunt", "cmdExit"};
-        QStringList backward(forward.rbegin() + 1, forward.rend());
-        backward << "cmdExit";
-        QTest::newRow("Tab") << Qt::KeyboardModifiers() << forward;
-        QTest::newRow("Shift+Tab") << Qt::KeyboardModifiers(Qt::ShiftModifier) << backward;
-    }
-
-    void tabCycle()
-    {
-        QFETCH(Qt::KeyboardModifiers, modifiers);
-        QFETCH(QStringList, visited);
-
-        control("cmdExit")->setFocus();
-        QStringList seen;
-        for (qsizetype i = 0; i < visited.size(); ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
-            seen << QApplication::focusWidget()->objectName();
-        }
-        QCOMPARE(seen, visited);
     }
 
 private:
