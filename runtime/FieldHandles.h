@@ -1,8 +1,8 @@
 #pragma once
 
-#include "runtime/FormDefinition.h"
 #include "runtime/MessageText.h"
 #include "runtime/RuntimeError.h"
+#include "runtime/WindowDefinition.h"
 
 #include <stdexcept>
 #include <string_view>
@@ -20,7 +20,7 @@ public:
     // resolve(name) gives the handle of the control of that name, or a null
     // one; a field the window was built without throws std::logic_error.
     template <typename Resolve>
-    FieldHandles(const FormDefinition& form, Resolve resolve)
+    FieldHandles(const WindowDefinition& form, Resolve resolve)
     {
         for (const ControlDefinition& row : form.controls) {
             if (row.kind != ControlKind::TextField)

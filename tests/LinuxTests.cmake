@@ -11,11 +11,11 @@ target_include_directories(modal_watcher PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/qt)
 set(qt_test_environment "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
 set(qt_test_libraries qthost window assets runtime modal_watcher Qt6::Test)
 
-punt_add_test(qt/tst_formwindow
+punt_add_test(qt/tst_mainwindow
     LIBRARIES ${qt_test_libraries} ENVIRONMENT ${qt_test_environment})
 # The same checks on a screen of twice the density.
-add_test(NAME tst_formwindow_scale2 COMMAND tst_formwindow)
-set_tests_properties(tst_formwindow_scale2 PROPERTIES
+add_test(NAME tst_mainwindow_scale2 COMMAND tst_mainwindow)
+set_tests_properties(tst_mainwindow_scale2 PROPERTIES
     ENVIRONMENT "${qt_test_environment};QT_SCALE_FACTOR=2")
 punt_add_test(qt/tst_qthost
     LIBRARIES ${qt_test_libraries} conformance ENVIRONMENT ${qt_test_environment})

@@ -74,7 +74,7 @@ constexpr std::array<Buddy, 2> buddies{{
 
 } // namespace
 
-const runtime::FormDefinition frmEuroDefinition{
+const runtime::WindowDefinition frmEuroDefinition{
     .name = frmEuro,
     .title = application::title,
     .clientWidth = 6150,
@@ -87,9 +87,9 @@ const runtime::FormDefinition frmEuroDefinition{
     .buddies = buddies,
 };
 
-const runtime::ProjectDescriptor project{
+const runtime::ProgramDescriptor program{
     .startupObject = frmEuro,
-    .form = frmEuroDefinition,
+    .window = frmEuroDefinition,
     .clickBindings = clickBindings,
     .applicationId = application::id,
     .version = application::version,

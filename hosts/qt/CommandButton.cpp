@@ -1,7 +1,7 @@
 #include "CommandButton.h"
 
 #include "hosts/qt/QtText.h"
-#include "runtime/FormContract.h"
+#include "runtime/WindowContract.h"
 
 #include <QKeyEvent>
 #include <QKeySequence>

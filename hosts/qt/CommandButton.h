@@ -1,13 +1,13 @@
 #pragma once
 
-#include "runtime/FormDefinition.h"
+#include "runtime/WindowDefinition.h"
 
 #include <QPushButton>
 
 namespace qthost {
 
 // A push button that keys click as the window's rules say
-// (runtime/FormContract.h): Alt with its access key, and Enter while it has
+// (runtime/WindowContract.h): Alt with its access key, and Enter while it has
 // the focus, as Space does, without being a default button.
 class CommandButton : public QPushButton {
     Q_OBJECT

@@ -3,10 +3,11 @@
 #include "hosts/qt/OwnCaption.h"
 #include "hosts/qt/QtResources.h"
 #include "hosts/qt/QtText.h"
+#include "hosts/qt/WaylandToplevel.h"
 #include "hosts/qt/WindowStateKeeper.h"
 #include "runtime/ClickDispatch.h"
-#include "runtime/FormContract.h"
 #include "runtime/MessageText.h"
+#include "runtime/WindowContract.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -71,23 +72,23 @@ bool compositorDecorates(const QWidget& window)
 
 } // namespace
 
-QtHost::QtHost(const runtime::ProjectDescriptor& project)
-    : window_(project.form)
+QtHost::QtHost(const runtime::ProgramDescriptor& program)
+    : window_(program.window)
     , announcer_(new Announcer(&window_))
-    , fields_(project.form, [this](std::string_view name) {
+    , fields_(program.window, [this](std::string_view name) {
         return qobject_cast<QLineEdit*>(window_.control(name));
     })
 {
-    runtime::checkDescriptor(project);
-    iconResourceFiles(project.icon); // a missing icon fails here, not later
+    runtime::checkDescriptor(program);
+    iconResourceFiles(program.icon); // a missing icon fails here, not later
     // Nothing shows the icon in the first frame, and reading its images
     // loads the image plugins and decodes three PNG files, so it comes after.
     // The application takes it too, for the message box.
-    new AfterFirstFrame(&window_, [this, icon = std::string(project.icon)] {
+    new AfterFirstFrame(&window_, [this, icon = std::string(program.icon)] {
         window_.setWindowIcon(iconResource(icon));
         QApplication::setWindowIcon(window_.windowIcon());
     });
-    for (const runtime::ClickBinding& binding : project.clickBindings) {
+    for (const runtime::ClickBinding& binding : program.clickBindings) {
         auto* button = qobject_cast<QAbstractButton*>(window_.control(binding.control));
         QObject::connect(
             button, &QAbstractButton::clicked, &window_,
@@ -154,16 +155,16 @@ void QtHost::end()
     window_.close();
 }
 
-int start(int argc, char* argv[], const runtime::ProjectDescriptor& project)
+int start(int argc, char* argv[], const runtime::ProgramDescriptor& program)
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationVersion(toQString(project.version));
-    QApplication::setDesktopFileName(toQString(project.applicationId));
+    QApplication::setApplicationVersion(toQString(program.version));
+    QApplication::setDesktopFileName(toQString(program.applicationId));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setQuitOnLastWindowClosed(true);
 
     try {
-        QtHost host(project);
+        QtHost host(program);
         host.window().centreOnScreen();
         host.window().show();
         return QApplication::exec();
@@ -171,7 +172,7 @@ int start(int argc, char* argv[], const runtime::ProjectDescriptor& project)
         // A terminal shows the line, a desktop launch the box.
         const std::string report = runtime::messages::startFailed(error.what());
         std::fputs((report + '\n').c_str(), stderr);
-        QMessageBox::critical(nullptr, toQString(project.form.title), toQString(report));
+        QMessageBox::critical(nullptr, toQString(program.window.title), toQString(report));
         return EXIT_FAILURE;
     }
 }

@@ -2,11 +2,11 @@
 
 #include "hosts/win32/DeviceContext.h"
 #include "hosts/win32/ShownText.h"
-#include "hosts/win32/WideText.h"
+#include "hosts/win32/Win32Text.h"
 #include "runtime/ClickDispatch.h"
-#include "runtime/FormContract.h"
 #include "runtime/MessageText.h"
 #include "runtime/RuntimeError.h"
+#include "runtime/WindowContract.h"
 
 #include <commctrl.h>
 
@@ -40,13 +40,13 @@ void setIcons(HWND window, HINSTANCE instance, std::string_view name)
 
 } // namespace
 
-Win32Host::Win32Host(const runtime::ProjectDescriptor& project, HINSTANCE instance, int dpi)
-    : project_(project)
-    , window_(project.form, project.clickBindings, *this, instance, dpi)
-    , fields_(project.form, [this](std::string_view name) { return window_.control(name); })
+Win32Host::Win32Host(const runtime::ProgramDescriptor& program, HINSTANCE instance, int dpi)
+    : program_(program)
+    , window_(program.window, program.clickBindings, *this, instance, dpi)
+    , fields_(program.window, [this](std::string_view name) { return window_.control(name); })
 {
-    runtime::checkDescriptor(project);
-    setIcons(window_.handle(), instance, project.icon);
+    runtime::checkDescriptor(program);
+    setIcons(window_.handle(), instance, program.icon);
 }
 
 runtime::FieldText Win32Host::fieldText(std::string_view field)
@@ -71,7 +71,7 @@ void Win32Host::setFieldText(std::string_view field, std::u16string_view text)
 void Win32Host::showMessage(std::u16string_view prompt)
 {
     const std::wstring text = shownInMessageBox(toWide(prompt));
-    const std::wstring title = toWide(project_.form.title);
+    const std::wstring title = toWide(program_.window.title);
     // While the box shows, the window is disabled; its activation
     // afterwards gives the focus back to the control that had it.
     if (!MessageBoxW(window_.handle(), text.c_str(), title.c_str(), MB_OK))
@@ -117,18 +117,18 @@ int systemDpi()
     return GetDeviceCaps(screen.get(), LOGPIXELSY);
 }
 
-int start(HINSTANCE instance, int showCommand, const runtime::ProjectDescriptor& project)
+int start(HINSTANCE instance, int showCommand, const runtime::ProgramDescriptor& program)
 {
     try {
         const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
         InitCommonControlsEx(&classes);
-        Win32Host host(project, instance, systemDpi());
+        Win32Host host(program, instance, systemDpi());
         return host.run(showCommand);
     } catch (const std::exception& error) {
         // A terminal shows the line, a desktop launch the box.
         const std::string report = runtime::messages::startFailed(error.what());
         std::fputs((report + '\n').c_str(), stderr);
-        const std::wstring title = toWide(project.form.title);
+        const std::wstring title = toWide(program.window.title);
         MessageBoxW(nullptr, toWide(std::string_view(report)).c_str(), title.c_str(),
                     MB_OK | MB_ICONERROR);
         return 1;

@@ -25,8 +25,8 @@ public:
     void reset(bool recording) override
     {
         host_.reset();
-        host_ = std::make_unique<qthost::QtHost>(recording ? conformance::recordingProject()
-                                                           : window::project);
+        host_ = std::make_unique<qthost::QtHost>(recording ? conformance::recordingProgram()
+                                                           : window::program);
         host_->window().show();
         QApplication::setActiveWindow(&host_->window());
         if (!QTest::qWaitForWindowActive(&host_->window()))
@@ -122,7 +122,7 @@ private slots:
 
     void init()
     {
-        host_ = std::make_unique<qthost::QtHost>(window::project);
+        host_ = std::make_unique<qthost::QtHost>(window::program);
         host_->window().show();
         QApplication::setActiveWindow(&host_->window());
         QVERIFY(QTest::qWaitForWindowActive(&host_->window()));

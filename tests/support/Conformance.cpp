@@ -1,8 +1,8 @@
 #include "Conformance.h"
 
 #include "runtime/Ascii.h"
-#include "runtime/FormContract.h"
 #include "runtime/MessageText.h"
+#include "runtime/WindowContract.h"
 #include "window/ControlNames.h"
 #include "window/FrmEuro.h"
 
@@ -16,7 +16,7 @@ namespace conformance {
 namespace {
 
 using namespace window::names;
-const runtime::FormDefinition& definition = window::frmEuroDefinition;
+const runtime::WindowDefinition& definition = window::frmEuroDefinition;
 
 template <const std::string_view& button>
 void recordClick(runtime::Host&)
@@ -135,7 +135,7 @@ void checkKeys(Adapter& adapter, Checker& check)
 
 void checkClicksAndFields(Adapter& adapter, Checker& check)
 {
-    for (const runtime::ClickBinding& binding : window::project.clickBindings) {
+    for (const runtime::ClickBinding& binding : window::program.clickBindings) {
         check.row("a click on " + std::string(binding.control));
         adapter.reset(true);
         adapter.click(binding.control);
@@ -209,14 +209,14 @@ std::vector<std::string>& clicks()
     return recorded;
 }
 
-const runtime::ProjectDescriptor& recordingProject()
+const runtime::ProgramDescriptor& recordingProgram()
 {
-    static const runtime::ProjectDescriptor project = [] {
-        runtime::ProjectDescriptor recording = window::project;
+    static const runtime::ProgramDescriptor program = [] {
+        runtime::ProgramDescriptor recording = window::program;
         recording.clickBindings = recordingBindings;
         return recording;
     }();
-    return project;
+    return program;
 }
 
 std::vector<std::string> run(Adapter& adapter)

@@ -6,7 +6,7 @@
 // message box.  The facts come from the window's definition and from
 // runtime/MessageText.h.
 
-#include "runtime/FormDefinition.h"
+#include "runtime/WindowDefinition.h"
 
 #include <string>
 #include <string_view>
@@ -53,7 +53,7 @@ protected:
 std::vector<std::string>& clicks();
 
 // The program's descriptor with each button bound to a recording handler.
-const runtime::ProjectDescriptor& recordingProject();
+const runtime::ProgramDescriptor& recordingProgram();
 
 // Runs every row; returns one line for each check that failed, named after
 // its row, so each test framework asserts that it is empty.

@@ -1,7 +1,7 @@
 #include "hosts/win32/Win32Host.h"
 
-#include "hosts/win32/WideText.h"
-#include "runtime/FormContract.h"
+#include "hosts/win32/Win32Text.h"
+#include "runtime/WindowContract.h"
 #include "window/ControlNames.h"
 #include "window/FrmEuro.h"
 
@@ -86,8 +86,8 @@ public:
     void reset(bool recording) override
     {
         host_.reset();
-        host_ = std::make_unique<win32host::Win32Host>(recording ? conformance::recordingProject()
-                                                                 : window::project,
+        host_ = std::make_unique<win32host::Win32Host>(recording ? conformance::recordingProgram()
+                                                                 : window::program,
                                                        GetModuleHandleW(nullptr), 96);
         host_->window().show(SW_SHOWNORMAL);
         host_->processPendingMessages();
@@ -203,7 +203,7 @@ TEST_CASE("a fixed frame, and controls in their places and sizes at 96 and 144 d
 {
     for (const int dpi : {96, 144}) {
         CAPTURE(dpi);
-        win32host::Win32Host host(window::project, GetModuleHandleW(nullptr), dpi);
+        win32host::Win32Host host(window::program, GetModuleHandleW(nullptr), dpi);
         const auto pixels = [dpi](runtime::Twips twips) {
             return runtime::twipsToPixels(twips, dpi);
         };
@@ -238,7 +238,7 @@ TEST_CASE("a fixed frame, and controls in their places and sizes at 96 and 144 d
 TEST_CASE("each control gets its stored font or the window's, sized for the density")
 {
     for (const int dpi : {96, 144}) {
-        win32host::Win32Host host(window::project, GetModuleHandleW(nullptr), dpi);
+        win32host::Win32Host host(window::program, GetModuleHandleW(nullptr), dpi);
         for (const ControlDefinition& row : window::frmEuroDefinition.controls) {
             INFO(std::string(row.name));
             CAPTURE(dpi);
@@ -264,7 +264,7 @@ TEST_CASE("the host follows the window's rules")
 
 TEST_CASE("a screen reader names each field after its caption")
 {
-    win32host::Win32Host host(window::project, GetModuleHandleW(nullptr), 96);
+    win32host::Win32Host host(window::program, GetModuleHandleW(nullptr), 96);
     for (const runtime::Buddy& buddy : window::frmEuroDefinition.buddies) {
         const std::u16string_view caption =
             runtime::findControl(window::frmEuroDefinition, buddy.label)->text;
@@ -307,7 +307,7 @@ TEST_CASE("Exit and closing the window both end the message loop with status 0")
 {
     for (const UINT message : {UINT{WM_SYSCHAR}, UINT{WM_CLOSE}}) {
         CAPTURE(message);
-        win32host::Win32Host host(window::project, GetModuleHandleW(nullptr), 96);
+        win32host::Win32Host host(window::program, GetModuleHandleW(nullptr), 96);
         HWND target = message == WM_CLOSE ? host.window().handle() : host.window().control(cmdExit);
         PostMessageW(target, message, 'x', LPARAM{1} << 29);
         CHECK(host.run(SW_SHOWNORMAL) == 0);

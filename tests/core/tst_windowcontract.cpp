@@ -1,4 +1,4 @@
-#include "runtime/FormContract.h"
+#include "runtime/WindowContract.h"
 
 #include "runtime/FieldHandles.h"
 
@@ -24,7 +24,7 @@ constexpr runtime::ControlDefinition controls[] = {
 };
 constexpr runtime::Buddy caption{"lblField", "txtField"};
 
-runtime::FormDefinition form(std::span<const runtime::Buddy> buddies = {&caption, 1})
+runtime::WindowDefinition form(std::span<const runtime::Buddy> buddies = {&caption, 1})
 {
     return {"frmTest", u"Test", 100, 100, {}, {}, {}, controls, {}, buddies};
 }
@@ -54,12 +54,12 @@ TEST_CASE("a descriptor is checked against its window")
     };
     for (const auto& row : rows) {
         INFO(row.name);
-        const runtime::FormDefinition window = form({&row.buddy, 1});
-        const runtime::ProjectDescriptor project{
+        const runtime::WindowDefinition window = form({&row.buddy, 1});
+        const runtime::ProgramDescriptor program{
             row.startupObject, window, {&row.binding, 1}, {}, {}, {}};
         bool sound = true;
         try {
-            runtime::checkDescriptor(project);
+            runtime::checkDescriptor(program);
         } catch (const std::logic_error&) {
             sound = false;
         }
@@ -69,7 +69,7 @@ TEST_CASE("a descriptor is checked against its window")
 
 TEST_CASE("the window's rules as each host applies them")
 {
-    const runtime::FormDefinition window = form();
+    const runtime::WindowDefinition window = form();
     // Rows by their place in the table: 0 cmdLater, 1 lblField, 2 txtField, 3 cmdFirst.
     using Rows = std::vector<const runtime::ControlDefinition*>;
     CHECK(runtime::tabOrder(window) ==
@@ -112,7 +112,7 @@ TEST_CASE("keys: access keys parsed from captions, Enter and Escape on the focus
         INFO(utf8(row.caption));
         CHECK(runtime::accessKey(row.caption) == row.key);
     }
-    const runtime::FormDefinition window = form();
+    const runtime::WindowDefinition window = form();
     CHECK(runtime::buttonWithAccessKey(window, u'l') == &controls[0]);
     CHECK(runtime::buttonWithAccessKey(window, u'F') == &controls[3]);
     CHECK(runtime::buttonWithAccessKey(window, u'i') == nullptr);

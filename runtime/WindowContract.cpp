@@ -1,4 +1,4 @@
-#include "FormContract.h"
+#include "WindowContract.h"
 
 #include "runtime/Ascii.h"
 #include "runtime/MessageText.h"
@@ -18,12 +18,12 @@ bool isKind(const ControlDefinition* row, ControlKind kind)
 
 } // namespace
 
-void checkDescriptor(const ProjectDescriptor& project)
+void checkDescriptor(const ProgramDescriptor& program)
 {
-    const FormDefinition& form = project.form;
-    if (project.startupObject != form.name)
+    const WindowDefinition& form = program.window;
+    if (program.startupObject != form.name)
         throw std::logic_error(messages::startupObjectIsNotTheWindow());
-    for (const ClickBinding& binding : project.clickBindings)
+    for (const ClickBinding& binding : program.clickBindings)
         if (!isKind(findControl(form, binding.control), ControlKind::PushButton))
             throw std::logic_error(messages::clickBoundToNoButton(binding.control));
     for (const Buddy& buddy : form.buddies)
@@ -32,7 +32,7 @@ void checkDescriptor(const ProjectDescriptor& project)
             throw std::logic_error(messages::captionLinkBroken(buddy.label));
 }
 
-const ControlDefinition* findControl(const FormDefinition& form, std::string_view name)
+const ControlDefinition* findControl(const WindowDefinition& form, std::string_view name)
 {
     const auto found =
         std::find_if(form.controls.begin(), form.controls.end(),
@@ -45,7 +45,7 @@ bool takesFocus(const ControlDefinition& row)
     return row.kind != ControlKind::Label;
 }
 
-std::vector<const ControlDefinition*> tabOrder(const FormDefinition& form)
+std::vector<const ControlDefinition*> tabOrder(const WindowDefinition& form)
 {
     std::vector<const ControlDefinition*> rows;
     for (const ControlDefinition& row : form.controls)
@@ -55,7 +55,7 @@ std::vector<const ControlDefinition*> tabOrder(const FormDefinition& form)
     return rows;
 }
 
-const ControlDefinition* firstFocus(const FormDefinition& form)
+const ControlDefinition* firstFocus(const WindowDefinition& form)
 {
     const std::vector<const ControlDefinition*> rows = tabOrder(form);
     const auto found =
@@ -63,7 +63,7 @@ const ControlDefinition* firstFocus(const FormDefinition& form)
     return found == rows.end() ? nullptr : *found;
 }
 
-std::vector<const ControlDefinition*> creationOrder(const FormDefinition& form)
+std::vector<const ControlDefinition*> creationOrder(const WindowDefinition& form)
 {
     std::vector<const ControlDefinition*> rows = tabOrder(form);
     const auto rowNamed = [&rows](std::string_view name) {
@@ -99,7 +99,7 @@ char16_t accessKey(std::u16string_view caption)
     return 0;
 }
 
-const ControlDefinition* buttonWithAccessKey(const FormDefinition& form, char16_t key)
+const ControlDefinition* buttonWithAccessKey(const WindowDefinition& form, char16_t key)
 {
     const auto found =
         std::find_if(form.controls.begin(), form.controls.end(), [key](const auto& row) {

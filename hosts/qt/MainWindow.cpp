@@ -1,14 +1,14 @@
-#include "FormWindow.h"
+#include "MainWindow.h"
 
 #include "hosts/qt/CommandButton.h"
 #include "hosts/qt/FieldAccessible.h"
 #include "hosts/qt/PlatformFonts.h"
 #include "hosts/qt/QtResources.h"
 #include "hosts/qt/QtText.h"
-#include "hosts/qt/VisiblePicture.h"
+#include "hosts/qt/WindowPicture.h"
 #include "hosts/qt/WindowStateKeeper.h"
-#include "runtime/FormContract.h"
 #include "runtime/MessageText.h"
+#include "runtime/WindowContract.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -117,7 +117,7 @@ void applyGeometry(QWidget* control, const runtime::ControlDefinition& row)
 // is the program's frame, named by its title.  Its fields read whole.
 QAccessibleInterface* accessibleControl(const QString& /*className*/, QObject* object)
 {
-    if (auto* form = qobject_cast<FormWindow*>(object))
+    if (auto* form = qobject_cast<MainWindow*>(object))
         return new QAccessibleWidget(form, QAccessible::Window);
     if (auto* field = qobject_cast<QLineEdit*>(object))
         return new FieldAccessible(field);
@@ -126,7 +126,7 @@ QAccessibleInterface* accessibleControl(const QString& /*className*/, QObject* o
 
 } // namespace
 
-FormWindow::FormWindow(const runtime::FormDefinition& definition, QWidget* parent)
+MainWindow::MainWindow(const runtime::WindowDefinition& definition, QWidget* parent)
     : QWidget(parent)
 {
     QAccessible::installFactory(accessibleControl); // installed once however often called
@@ -139,7 +139,7 @@ FormWindow::FormWindow(const runtime::FormDefinition& definition, QWidget* paren
     setFixedSize(runtime::twipsToPixels(definition.clientWidth),
                  runtime::twipsToPixels(definition.clientHeight));
     picturePath_ = pictureResourcePath(definition.picture);
-    picture_ = visiblePicture(picturePath_, size());
+    picture_ = windowPicture(picturePath_, size());
     new WindowStateKeeper(this);
     setFont(toQFont(definition.font));
     QPalette background = palette();
@@ -151,7 +151,7 @@ FormWindow::FormWindow(const runtime::FormDefinition& definition, QWidget* paren
     describeForScreenReaders(definition);
 }
 
-void FormWindow::buildControls(const runtime::FormDefinition& definition)
+void MainWindow::buildControls(const runtime::WindowDefinition& definition)
 {
     for (const runtime::ControlDefinition& row : definition.controls) {
         QWidget* control = createControl(row, this);
@@ -174,7 +174,7 @@ void FormWindow::buildControls(const runtime::FormDefinition& definition)
         requireControl(first->name)->setFocus();
 }
 
-void FormWindow::describeForScreenReaders(const runtime::FormDefinition& definition)
+void MainWindow::describeForScreenReaders(const runtime::WindowDefinition& definition)
 {
     for (const runtime::AccessibleText& text : definition.accessibleTexts) {
         QWidget* target = requireControl(text.control);
@@ -186,12 +186,12 @@ void FormWindow::describeForScreenReaders(const runtime::FormDefinition& definit
             label->setBuddy(control(buddy.control));
 }
 
-QWidget* FormWindow::control(std::string_view name) const
+QWidget* MainWindow::control(std::string_view name) const
 {
     return findChild<QWidget*>(toQString(name), Qt::FindDirectChildrenOnly);
 }
 
-QWidget* FormWindow::requireControl(std::string_view name) const
+QWidget* MainWindow::requireControl(std::string_view name) const
 {
     QWidget* found = control(name);
     if (!found)
@@ -199,7 +199,7 @@ QWidget* FormWindow::requireControl(std::string_view name) const
     return found;
 }
 
-void FormWindow::centreOnScreen()
+void MainWindow::centreOnScreen()
 {
     QRect frame = frameGeometry();
     frame.moveCenter(screen()->availableGeometry().center());
@@ -212,7 +212,7 @@ void FormWindow::centreOnScreen()
 // finds the focus already there.  Told of them once more after the focus,
 // Orca drops the earlier reports and reads the field as it reads every other
 // control, its value once.
-bool FormWindow::eventFilter(QObject* watched, QEvent* event)
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::FocusIn) {
         QTimer::singleShot(0, watched, [field = qobject_cast<QLineEdit*>(watched)] {
@@ -228,7 +228,7 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void FormWindow::showEvent(QShowEvent* event)
+void MainWindow::showEvent(QShowEvent* event)
 {
     // Show the focus frame from the first frame, not only once a key has moved
     // the focus: Enter or Space already acts on the focused button.  Showing a
@@ -237,19 +237,19 @@ void FormWindow::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
 }
 
-void FormWindow::resizeEvent(QResizeEvent* event)
+void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     // Read more of the picture only when a larger window could show it.
     const QSize shown = picture_.size();
     if (event->size().width() > shown.width() || event->size().height() > shown.height()) {
-        QPixmap larger = visiblePicture(picturePath_, event->size().expandedTo(shown));
+        QPixmap larger = windowPicture(picturePath_, event->size().expandedTo(shown));
         if (larger.width() > shown.width() || larger.height() > shown.height())
             picture_ = std::move(larger);
     }
 }
 
-void FormWindow::paintEvent(QPaintEvent* event)
+void MainWindow::paintEvent(QPaintEvent* event)
 {
     QWidget::paintEvent(event);
     QPainter painter(this);

@@ -3,8 +3,8 @@
 #include "hosts/win32/AccessibleAnnotations.h"
 #include "hosts/win32/GdiObject.h"
 #include "hosts/win32/WindowPicture.h"
-#include "runtime/FormDefinition.h"
 #include "runtime/Host.h"
+#include "runtime/WindowDefinition.h"
 
 #include <windows.h>
 
@@ -20,20 +20,20 @@ namespace win32host {
 // density: fixed size, the picture painted from the top-left corner, the
 // controls created in runtime::creationOrder(), placed, sized and coloured
 // after their rows, and annotated for screen readers.  Keys follow the
-// window's rules in runtime/FormContract.h; each click of a bound button
+// window's rules in runtime/WindowContract.h; each click of a bound button
 // goes to its handler on the host.
-class FormWindow {
+class MainWindow {
 public:
     // Builds the window hidden.  Throws std::logic_error for a definition
     // that gives an accessible text to a control it does not have,
     // std::runtime_error when Windows refuses a window or a resource is
     // missing.
-    FormWindow(const runtime::FormDefinition& definition,
+    MainWindow(const runtime::WindowDefinition& definition,
                std::span<const runtime::ClickBinding> bindings, runtime::Host& host,
                HINSTANCE instance, int dpi);
-    ~FormWindow();
-    FormWindow(const FormWindow&) = delete;
-    FormWindow& operator=(const FormWindow&) = delete;
+    ~MainWindow();
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
 
     // Null once the window is destroyed.
     HWND handle() const noexcept { return window_; }
@@ -73,14 +73,14 @@ private:
     RECT placement(const runtime::ControlDefinition& row, HFONT font, DWORD style,
                    DWORD exStyle) const;
     HFONT createFont(const runtime::FontSpec& stored);
-    void annotateForScreenReaders();
+    void describeForScreenReaders();
     const Control* find(HWND handle) const;
     const Control* find(const runtime::ControlDefinition* row) const;
     bool handleKey(const MSG& message);
     void click(const Control& button);
     int pixels(runtime::Twips twips) const;
 
-    const runtime::FormDefinition& definition_;
+    const runtime::WindowDefinition& definition_;
     std::span<const runtime::ClickBinding> bindings_;
     runtime::Host& host_;
     HINSTANCE instance_;

@@ -1,9 +1,9 @@
-#include "hosts/qt/FormWindow.h"
+#include "hosts/qt/MainWindow.h"
 
 #include "hosts/qt/PlatformFonts.h"
 #include "hosts/qt/QtResources.h"
 #include "hosts/qt/QtText.h"
-#include "runtime/FormContract.h"
+#include "runtime/WindowContract.h"
 
 #include "window/FrmEuro.h"
 
@@ -69,7 +69,7 @@ QPalette darkPalette()
 
 } // namespace
 
-class TestFormWindow : public QObject {
+class TestMainWindow : public QObject {
     Q_OBJECT
 
 private slots:
@@ -77,7 +77,7 @@ private slots:
     {
         QLocale::setDefault(QLocale::c());
         qthost::registerFontSubstitutes();
-        form_ = std::make_unique<qthost::FormWindow>(window::frmEuroDefinition);
+        form_ = std::make_unique<qthost::MainWindow>(window::frmEuroDefinition);
         form_->show();
         QApplication::setActiveWindow(form_.get());
         QVERIFY(QTest::qWaitForWindowActive(form_.get()));
@@ -87,7 +87,7 @@ private slots:
 
     void windowProperties()
     {
-        const runtime::FormDefinition& definition = window::frmEuroDefinition;
+        const runtime::WindowDefinition& definition = window::frmEuroDefinition;
         QCOMPARE(form_->windowTitle(), qthost::toQString(definition.title));
         QCOMPARE(form_->size(), QSize(runtime::twipsToPixels(definition.clientWidth),
                                       runtime::twipsToPixels(definition.clientHeight)));
@@ -122,7 +122,7 @@ private slots:
     // it; what shows on screen stays the control's own text.
     void accessibleTexts()
     {
-        const runtime::FormDefinition& definition = window::frmEuroDefinition;
+        const runtime::WindowDefinition& definition = window::frmEuroDefinition;
         QCOMPARE_GE(definition.accessibleTexts.size(), 6u);
         for (const runtime::AccessibleText& text : definition.accessibleTexts) {
             const QString name = qthost::toQString(text.control);
@@ -398,7 +398,7 @@ private slots:
     // It leaves fullscreen when asked into it, unless asked again at once.
     void fullscreenIsRefusedOnce()
     {
-        qthost::FormWindow fresh(window::frmEuroDefinition);
+        qthost::MainWindow fresh(window::frmEuroDefinition);
         fresh.setWindowState(Qt::WindowFullScreen);
         QTRY_COMPARE(fresh.windowState(), Qt::WindowNoState);
         fresh.setWindowState(Qt::WindowFullScreen);
@@ -409,7 +409,7 @@ private slots:
     void focusShowsFromTheStart()
     {
         const auto backToForm = qScopeGuard([&] { QApplication::setActiveWindow(form_.get()); });
-        qthost::FormWindow fresh(window::frmEuroDefinition);
+        qthost::MainWindow fresh(window::frmEuroDefinition);
         fresh.show();
         QApplication::setActiveWindow(&fresh);
         QVERIFY(QTest::qWaitForWindowActive(&fresh));
@@ -422,8 +422,8 @@ private slots:
 private:
     QWidget* control(const QString& name) const { return requireControl(*form_, name); }
 
-    std::unique_ptr<qthost::FormWindow> form_;
+    std::unique_ptr<qthost::MainWindow> form_;
 };
 
-QTEST_MAIN(TestFormWindow)
-#include "tst_formwindow.moc"
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

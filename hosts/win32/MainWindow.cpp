@@ -1,10 +1,10 @@
-#include "FormWindow.h"
+#include "MainWindow.h"
 
 #include "hosts/win32/DeviceContext.h"
-#include "hosts/win32/WideText.h"
+#include "hosts/win32/Win32Text.h"
 #include "runtime/ClickDispatch.h"
-#include "runtime/FormContract.h"
 #include "runtime/MessageText.h"
+#include "runtime/WindowContract.h"
 
 #include <algorithm>
 #include <cmath>
@@ -64,7 +64,7 @@ void registerWindowClass(HINSTANCE instance, WNDPROC procedure)
 
 } // namespace
 
-FormWindow::FormWindow(const runtime::FormDefinition& definition,
+MainWindow::MainWindow(const runtime::WindowDefinition& definition,
                        std::span<const runtime::ClickBinding> bindings, runtime::Host& host,
                        HINSTANCE instance, int dpi)
     : definition_(definition)
@@ -86,25 +86,25 @@ FormWindow::FormWindow(const runtime::FormDefinition& definition,
         throw std::runtime_error("the window could not be created");
 }
 
-FormWindow::~FormWindow()
+MainWindow::~MainWindow()
 {
     destroy();
 }
 
-void FormWindow::destroy()
+void MainWindow::destroy()
 {
     if (window_)
         DestroyWindow(window_);
 }
 
-HWND FormWindow::control(std::string_view name) const
+HWND MainWindow::control(std::string_view name) const
 {
     const auto found = std::find_if(controls_.begin(), controls_.end(),
                                     [name](const Control& c) { return c.row->name == name; });
     return found == controls_.end() ? nullptr : found->handle;
 }
 
-void FormWindow::show(int showCommand)
+void MainWindow::show(int showCommand)
 {
     RECT frame{};
     RECT workArea{};
@@ -123,7 +123,7 @@ void FormWindow::show(int showCommand)
     UpdateWindow(window_);
 }
 
-void FormWindow::process(MSG& message)
+void MainWindow::process(MSG& message)
 {
     if (window_ && (message.hwnd == window_ || IsChild(window_, message.hwnd)) &&
         handleKey(message))
@@ -143,7 +143,7 @@ void FormWindow::process(MSG& message)
 // Access keys, Enter and Escape, which the keyboard handling would also give
 // a default or cancel button and to each repeat of a held key, and for an
 // access key would move the focus too; the focus stays where the user left it.
-bool FormWindow::handleKey(const MSG& message)
+bool MainWindow::handleKey(const MSG& message)
 {
     const Control* button = nullptr;
     if (message.message == WM_SYSCHAR) {
@@ -164,15 +164,15 @@ bool FormWindow::handleKey(const MSG& message)
     return button != nullptr;
 }
 
-LRESULT CALLBACK FormWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK MainWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_NCCREATE) {
         auto* self =
-            static_cast<FormWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+            static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         self->window_ = window;
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
-    auto* self = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!self)
         return DefWindowProcW(window, message, wParam, lParam);
     // Exceptions cannot cross the system's frames: keep the first one for
@@ -186,7 +186,7 @@ LRESULT CALLBACK FormWindow::procedure(HWND window, UINT message, WPARAM wParam,
     }
 }
 
-LRESULT FormWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_CREATE:
@@ -218,16 +218,16 @@ LRESULT FormWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
-void FormWindow::onCreate()
+void MainWindow::onCreate()
 {
     const SIZE client{pixels(definition_.clientWidth), pixels(definition_.clientHeight)};
     picture_.emplace(instance_, definition_.picture, client, dpi_,
                      toColorRef(definition_.backColour));
     createControls();
-    annotateForScreenReaders();
+    describeForScreenReaders();
 }
 
-void FormWindow::createControls()
+void MainWindow::createControls()
 {
     // Tab follows creation order.
     const std::vector<const runtime::ControlDefinition*> rows = runtime::creationOrder(definition_);
@@ -240,7 +240,7 @@ void FormWindow::createControls()
         focusOnActivation_ = first->handle;
 }
 
-void FormWindow::createControl(const runtime::ControlDefinition& row, int id)
+void MainWindow::createControl(const runtime::ControlDefinition& row, int id)
 {
     const ControlClass kind = controlClass(row);
     const HFONT font = createFont(row.font.value_or(definition_.font));
@@ -264,7 +264,7 @@ void FormWindow::createControl(const runtime::ControlDefinition& row, int id)
         {&row, handle, runtime::clickHandlerOf(bindings_, row.name), std::move(background)});
 }
 
-RECT FormWindow::placement(const runtime::ControlDefinition& row, HFONT font, DWORD style,
+RECT MainWindow::placement(const runtime::ControlDefinition& row, HFONT font, DWORD style,
                            DWORD exStyle) const
 {
     const int left = pixels(row.left);
@@ -290,7 +290,7 @@ RECT FormWindow::placement(const runtime::ControlDefinition& row, HFONT font, DW
     return {left, top, left + width, top + text.bottom + borderHeight};
 }
 
-HFONT FormWindow::createFont(const runtime::FontSpec& stored)
+HFONT MainWindow::createFont(const runtime::FontSpec& stored)
 {
     LOGFONTW logical{};
     logical.lfHeight = -std::lround(stored.points * dpi_ / pointsPerInch);
@@ -302,7 +302,7 @@ HFONT FormWindow::createFont(const runtime::FontSpec& stored)
     return fonts_.back().get();
 }
 
-void FormWindow::annotateForScreenReaders()
+void MainWindow::describeForScreenReaders()
 {
     for (const runtime::AccessibleText& text : definition_.accessibleTexts) {
         HWND target = control(text.control);
@@ -312,7 +312,7 @@ void FormWindow::annotateForScreenReaders()
     }
 }
 
-void FormWindow::onPaint()
+void MainWindow::onPaint()
 {
     PAINTSTRUCT paint{};
     HDC dc = BeginPaint(window_, &paint);
@@ -320,20 +320,20 @@ void FormWindow::onPaint()
     EndPaint(window_, &paint);
 }
 
-void FormWindow::onCommand(WPARAM wParam, LPARAM lParam)
+void MainWindow::onCommand(WPARAM wParam, LPARAM lParam)
 {
     if (HIWORD(wParam) == BN_CLICKED)
         if (const Control* button = find(reinterpret_cast<HWND>(lParam)))
             click(*button);
 }
 
-void FormWindow::click(const Control& button)
+void MainWindow::click(const Control& button)
 {
     if (button.handler)
         runtime::deliverClick(host_, button.handler);
 }
 
-LRESULT FormWindow::onCtlColor(HDC dc, HWND handle)
+LRESULT MainWindow::onCtlColor(HDC dc, HWND handle)
 {
     const Control* control = find(handle);
     if (!control || !picture_)
@@ -352,7 +352,7 @@ LRESULT FormWindow::onCtlColor(HDC dc, HWND handle)
     return reinterpret_cast<LRESULT>(picture_->brushBehind(dc, origin));
 }
 
-void FormWindow::onActivate(WPARAM wParam)
+void MainWindow::onActivate(WPARAM wParam)
 {
     // Left alone, activation would put the focus on the frame itself.
     if (LOWORD(wParam) == WA_INACTIVE) {
@@ -364,26 +364,26 @@ void FormWindow::onActivate(WPARAM wParam)
     }
 }
 
-void FormWindow::onDestroy()
+void MainWindow::onDestroy()
 {
     annotations_.clear();
 }
 
-const FormWindow::Control* FormWindow::find(HWND handle) const
+const MainWindow::Control* MainWindow::find(HWND handle) const
 {
     const auto found = std::find_if(controls_.begin(), controls_.end(),
                                     [handle](const Control& c) { return c.handle == handle; });
     return found == controls_.end() ? nullptr : &*found;
 }
 
-const FormWindow::Control* FormWindow::find(const runtime::ControlDefinition* row) const
+const MainWindow::Control* MainWindow::find(const runtime::ControlDefinition* row) const
 {
     const auto found = std::find_if(controls_.begin(), controls_.end(),
                                     [row](const Control& c) { return c.row == row; });
     return found == controls_.end() ? nullptr : &*found;
 }
 
-int FormWindow::pixels(runtime::Twips twips) const
+int MainWindow::pixels(runtime::Twips twips) const
 {
     return runtime::twipsToPixels(twips, dpi_);
 }
