@@ -36,7 +36,8 @@ private:
 };
 
 // The start routine: creates the application, shows the start-up window and
-// runs the event loop until the program ends.  Returns the exit status.
+// runs the event loop until the program ends.  Returns the exit status; a
+// start that fails reports messages::startFailed() and returns a failure.
 int start(int argc, char* argv[], const runtime::ProgramDescriptor& program);
 
 } // namespace qthost

@@ -45,7 +45,8 @@ private:
 int systemDpi();
 
 // The start routine: shows the start-up window and runs the message loop
-// until the program ends.  Returns the exit status.
+// until the program ends.  Returns the exit status; a start that fails
+// reports messages::startFailed() and returns a failure.
 int start(HINSTANCE instance, int showCommand, const runtime::ProgramDescriptor& program);
 
 } // namespace win32host
