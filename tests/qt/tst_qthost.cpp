@@ -16,13 +16,14 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <map>
 #include <memory>
 
 namespace {
 
 class QtAdapter final : public conformance::Adapter {
 public:
-    void reset(bool recording) override
+    runtime::Host& reset(bool recording) override
     {
         host_.reset();
         host_ = std::make_unique<qthost::QtHost>(recording ? conformance::recordingProgram()
@@ -32,13 +33,9 @@ public:
         if (!QTest::qWaitForWindowActive(&host_->window()))
             qFatal("the window did not become active");
         conformance::clicks().clear();
-        watcher_.reset();
+        return *host_;
     }
-    runtime::Host& host() override { return *host_; }
-    void focus(std::string_view control) override
-    {
-        requireControl(host_->window(), QString::fromUtf8(control))->setFocus();
-    }
+    void focus(std::string_view control) override { widget(control)->setFocus(); }
     std::string focused() override
     {
         const QWidget* focus = QApplication::focusWidget();
@@ -48,19 +45,7 @@ public:
     {
         using conformance::Key;
         QWidget* target = QApplication::focusWidget();
-        switch (key) {
-        case Key::Tab:
-        case Key::ShiftTab:
-            QTest::keyClick(target, Qt::Key_Tab,
-                            key == Key::Tab ? Qt::NoModifier : Qt::ShiftModifier);
-            break;
-        case Key::Enter:
-            QTest::keyClick(target, Qt::Key_Return);
-            break;
-        case Key::KeypadEnter:
-            QTest::keyClick(target, Qt::Key_Enter, Qt::KeypadModifier);
-            break;
-        case Key::HeldEnter:
+        if (key == Key::HeldEnter) {
             for (const bool repeated : {false, true, true, true}) {
                 QKeyEvent down(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier,
                                QStringLiteral("\r"), repeated);
@@ -68,28 +53,26 @@ public:
                 QTest::qWait(150);
             }
             QTest::keyRelease(target, Qt::Key_Return);
-            break;
-        case Key::Space:
-            QTest::keyClick(target, Qt::Key_Space);
-            break;
-        case Key::Escape:
-            QTest::keyClick(target, Qt::Key_Escape);
-            break;
-        case Key::AltLetter:
+        } else if (key == Key::AltLetter) {
             QTest::keySequence(
-                &host_->window(),
-                QKeySequence(Qt::ALT | Qt::Key(runtime::upperAscii(char16_t(letter)))));
-            break;
-        case Key::Letter:
+                target, QKeySequence(Qt::ALT | Qt::Key(runtime::upperAscii(char16_t(letter)))));
+        } else if (key == Key::Letter) {
             QTest::keyClick(target, letter);
-            break;
+        } else {
+            const std::map<Key, QKeyCombination> keys{
+                {Key::Tab, Qt::Key_Tab},
+                {Key::ShiftTab, Qt::SHIFT | Qt::Key_Tab},
+                {Key::Enter, Qt::Key_Return},
+                {Key::KeypadEnter, Qt::KeypadModifier | Qt::Key_Enter},
+                {Key::Space, Qt::Key_Space},
+                {Key::Escape, Qt::Key_Escape}};
+            QTest::keyClick(target, keys.at(key).key(), keys.at(key).keyboardModifiers());
         }
         QTest::qWait(250); // longer than the press shown by a keyboard click
     }
     void click(std::string_view button) override
     {
-        QTest::mouseClick(requireControl(host_->window(), QString::fromUtf8(button)),
-                          Qt::LeftButton);
+        QTest::mouseClick(widget(button), Qt::LeftButton);
     }
     void watchBoxes() override { watcher_ = std::make_unique<ModalWatcher>(); }
     std::vector<conformance::SeenBox> boxes() override
@@ -103,6 +86,11 @@ public:
     }
 
 private:
+    QWidget* widget(std::string_view name) const
+    {
+        return requireControl(host_->window(), QString::fromUtf8(name));
+    }
+
     std::unique_ptr<qthost::QtHost> host_;
     std::unique_ptr<ModalWatcher> watcher_;
 };

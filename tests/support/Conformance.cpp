@@ -9,7 +9,6 @@
 #include "Checks.h"
 
 #include <array>
-#include <utility>
 
 namespace conformance {
 
@@ -36,169 +35,35 @@ struct KeyRow {
     std::string_view focus;
     Key key;
     char letter;
-    std::string_view clicked; // empty: no button
+    std::vector<std::string> clicked;
 };
 
 std::vector<KeyRow> keyRows()
 {
+    const auto only = [](std::string_view button) { return std::vector{std::string(button)}; };
     std::vector<KeyRow> rows{
-        {"Enter on a button", cmdClear, Key::Enter, 0, cmdClear},
-        {"keypad Enter on a button", cmdConvertEuroToPunt, Key::KeypadEnter, 0,
-         cmdConvertEuroToPunt},
-        {"held Enter on a button clicks once", cmdExit, Key::HeldEnter, 0, cmdExit},
-        {"Space on a button", cmdConvertPuntToEuro, Key::Space, 0, cmdConvertPuntToEuro},
+        {"Enter on a button", cmdClear, Key::Enter, 0, only(cmdClear)},
+        {"keypad Enter on a button", cmdClear, Key::KeypadEnter, 0, only(cmdClear)},
+        {"held Enter on a button clicks once", cmdExit, Key::HeldEnter, 0, only(cmdExit)},
+        {"Space on a button", cmdConvertPuntToEuro, Key::Space, 0, only(cmdConvertPuntToEuro)},
         {"Escape on a button", cmdClear, Key::Escape, 0, {}},
         {"Enter in a field", txtEuro, Key::Enter, 0, {}},
         {"Escape in a field", txtPunt, Key::Escape, 0, {}},
-        {"Alt+N in the euro field", txtEuro, Key::AltLetter, 'n', cmdConvertEuroToPunt},
-        {"Alt+O in the punt field", txtPunt, Key::AltLetter, 'o', cmdConvertPuntToEuro},
-        {"Alt+O on a button", cmdExit, Key::AltLetter, 'o', cmdConvertPuntToEuro},
-        {"Alt+C on Exit", cmdExit, Key::AltLetter, 'c', cmdClear},
-        {"Alt+X on a button", cmdClear, Key::AltLetter, 'x', cmdExit},
+        {"Alt+N in the euro field", txtEuro, Key::AltLetter, 'n', only(cmdConvertEuroToPunt)},
+        {"Alt+O in the punt field", txtPunt, Key::AltLetter, 'o', only(cmdConvertPuntToEuro)},
+        {"Alt+O on a button", cmdExit, Key::AltLetter, 'o', only(cmdConvertPuntToEuro)},
+        {"Alt+C on Exit", cmdExit, Key::AltLetter, 'c', only(cmdClear)},
+        {"Alt+X on a button", cmdClear, Key::AltLetter, 'x', only(cmdExit)},
     };
     for (const std::string_view button :
          {cmdExit, cmdConvertPuntToEuro, cmdClear, cmdConvertEuroToPunt})
         for (const char letter : {'x', 'c', 'n', 'o', 'X', 'a'})
-            rows.push_back({"bare " + std::string(1, letter) + " on " + std::string(button),
+            rows.push_back({std::string(1, letter) + " alone on " + std::string(button),
                             button,
                             Key::Letter,
                             letter,
                             {}});
     return rows;
-}
-
-class Checker {
-public:
-    explicit Checker(std::vector<std::string>& failures)
-        : failures_(failures)
-    {
-    }
-
-    void row(std::string name) { row_ = std::move(name); }
-    template <typename Value>
-    void equal(const Value& seen, const Value& expected, std::string_view what)
-    {
-        if (!(seen == expected))
-            failures_.push_back(row_ + ": " + std::string(what));
-    }
-
-private:
-    std::vector<std::string>& failures_;
-    std::string row_;
-};
-
-std::vector<std::string> focusCycle()
-{
-    std::vector<std::string> names;
-    for (const runtime::ControlDefinition* row : runtime::tabOrder(definition))
-        if (runtime::takesFocus(*row))
-            names.emplace_back(row->name);
-    return names;
-}
-
-void checkFocus(Adapter& adapter, Checker& check)
-{
-    const std::vector<std::string> cycle = focusCycle();
-    check.row("the first focus");
-    adapter.reset(true);
-    check.equal(adapter.focused(), std::string(runtime::firstFocus(definition)->name), "focus");
-    for (const Key key : {Key::Tab, Key::ShiftTab}) {
-        check.row(key == Key::Tab ? "Tab cycles in tab order" : "Shift+Tab cycles backwards");
-        adapter.reset(true);
-        adapter.focus(cycle.front());
-        for (std::size_t step = 1; step <= cycle.size(); ++step) {
-            adapter.press(key);
-            const std::size_t at = key == Key::Tab ? step : cycle.size() - step;
-            check.equal(adapter.focused(), cycle[at % cycle.size()], "focus at step");
-        }
-    }
-}
-
-void checkKeys(Adapter& adapter, Checker& check)
-{
-    for (const KeyRow& row : keyRows()) {
-        check.row(row.name);
-        adapter.reset(true);
-        adapter.host().setFieldText(txtEuro, u"10");
-        adapter.host().setFieldText(txtPunt, u"1");
-        adapter.focus(row.focus);
-        adapter.press(row.key, row.letter);
-        const std::vector<std::string> expected = row.clicked.empty()
-                                                      ? std::vector<std::string>{}
-                                                      : std::vector{std::string(row.clicked)};
-        check.equal(clicks(), expected, "buttons clicked");
-        check.equal(adapter.focused(), std::string(row.focus), "focus kept");
-        check.equal(adapter.host().fieldText(txtEuro), runtime::FieldText(u"10"), "euro field");
-        check.equal(adapter.host().fieldText(txtPunt), runtime::FieldText(u"1"), "punt field");
-    }
-}
-
-void checkClicksAndFields(Adapter& adapter, Checker& check)
-{
-    for (const runtime::ClickBinding& binding : window::program.clickBindings) {
-        check.row("a click on " + std::string(binding.control));
-        adapter.reset(true);
-        adapter.click(binding.control);
-        check.equal(clicks(), std::vector{std::string(binding.control)}, "buttons clicked");
-    }
-    adapter.reset(true);
-    for (const runtime::ControlDefinition& row : definition.controls) {
-        if (row.kind != runtime::ControlKind::TextField)
-            continue;
-        for (const std::u16string_view text :
-             {std::u16string_view(u"-1.6973807842918E+307"),
-              std::u16string_view(u"€ ١٢ \U0001F4B6"), std::u16string_view()}) {
-            check.row(std::string(row.name) + " holds " + utf8(text));
-            adapter.host().setFieldText(row.name, text);
-            check.equal(adapter.host().fieldText(row.name), runtime::FieldText(text), "text");
-        }
-    }
-    const int fieldAccess = numberOf(runtime::ErrorCode::FieldAccessFailed);
-    check.row("no field of that name");
-    check.equal(raisedErrorNumber([&] { adapter.host().fieldText("txtNone"); }), fieldAccess,
-                "read");
-    check.equal(raisedErrorNumber([&] { adapter.host().setFieldText(cmdClear, u"x"); }),
-                fieldAccess, "write");
-}
-
-void checkBoxes(Adapter& adapter, Checker& check)
-{
-    const std::u16string mismatch =
-        u"Run-time error " +
-        runtime::widenAscii(std::to_string(numberOf(runtime::ErrorCode::TypeMismatch))) + u": " +
-        runtime::widenAscii(runtime::messages::errorTitle(runtime::ErrorCode::TypeMismatch));
-    const struct {
-        const char* name;
-        std::string_view source;
-        char accessKey;
-        std::u16string_view text;
-        std::u16string_view promptEnd;
-    } rows[] = {
-        {"an empty punt field", txtPunt, 'o', u"", runtime::messages::emptyField},
-        {"letters in the euro field", txtEuro, 'n', u"abc", mismatch},
-    };
-    for (const auto& row : rows) {
-        check.row(row.name);
-        adapter.reset(false);
-        const std::string_view other = row.source == txtPunt ? txtEuro : txtPunt;
-        adapter.host().setFieldText(row.source, row.text);
-        adapter.host().setFieldText(other, u"7");
-        adapter.focus(row.source);
-        adapter.watchBoxes();
-        adapter.press(Key::AltLetter, row.accessKey);
-        const std::vector<SeenBox> boxes = adapter.boxes();
-        check.equal(boxes.size(), std::size_t{1}, "one box");
-        if (boxes.size() != 1)
-            continue;
-        check.equal(boxes.front().title, std::u16string(definition.title), "title");
-        check.equal(boxes.front().prompt.ends_with(row.promptEnd), true, "prompt");
-        check.equal(boxes.front().buttons, 1, "OK alone");
-        check.equal(boxes.front().plain, true, "plain");
-        check.equal(adapter.host().fieldText(row.source), runtime::FieldText(row.text),
-                    "source kept");
-        check.equal(adapter.host().fieldText(other), runtime::FieldText(u"7"), "other kept");
-        check.equal(adapter.focused(), std::string(row.source), "focus back");
-    }
 }
 
 } // namespace
@@ -222,11 +87,93 @@ const runtime::ProgramDescriptor& recordingProgram()
 std::vector<std::string> run(Adapter& adapter)
 {
     std::vector<std::string> failures;
-    Checker check(failures);
-    checkFocus(adapter, check);
-    checkKeys(adapter, check);
-    checkClicksAndFields(adapter, check);
-    checkBoxes(adapter, check);
+    std::string row;
+    const auto expect = [&](bool held, std::string_view what) {
+        if (!held)
+            failures.push_back(row + ": " + std::string(what));
+    };
+
+    std::vector<std::string> cycle; // Tab's round, from the first focus
+    for (const runtime::ControlDefinition* control : runtime::tabOrder(definition))
+        if (runtime::takesFocus(*control))
+            cycle.emplace_back(control->name);
+    row = "the first focus";
+    adapter.reset(true);
+    expect(adapter.focused() == runtime::firstFocus(definition)->name, "focus");
+    for (const Key key : {Key::Tab, Key::ShiftTab}) {
+        row = key == Key::Tab ? "Tab" : "Shift+Tab";
+        adapter.reset(true);
+        adapter.focus(cycle.front());
+        for (std::size_t step = 1; step <= cycle.size(); ++step) {
+            adapter.press(key);
+            const std::size_t at = key == Key::Tab ? step : cycle.size() - step;
+            expect(adapter.focused() == cycle[at % cycle.size()], cycle[at % cycle.size()]);
+        }
+    }
+
+    for (const KeyRow& keys : keyRows()) {
+        row = keys.name;
+        runtime::Host& host = adapter.reset(true);
+        host.setFieldText(txtEuro, u"10");
+        host.setFieldText(txtPunt, u"1");
+        adapter.focus(keys.focus);
+        adapter.press(keys.key, keys.letter);
+        expect(clicks() == keys.clicked, "buttons clicked");
+        expect(adapter.focused() == keys.focus, "focus kept");
+        expect(host.fieldText(txtEuro) == u"10" && host.fieldText(txtPunt) == u"1", "fields");
+    }
+
+    for (const runtime::ClickBinding& binding : window::program.clickBindings) {
+        row = "a click on " + std::string(binding.control);
+        adapter.reset(true);
+        adapter.click(binding.control);
+        expect(clicks() == std::vector{std::string(binding.control)}, "buttons clicked");
+    }
+
+    runtime::Host& host = adapter.reset(true);
+    for (const std::string_view field : {txtEuro, txtPunt})
+        for (const std::u16string_view text : {u"-1.6973807842918E+307", u"€ ١٢ \U0001F4B6", u""}) {
+            row = std::string(field) + " holding " + utf8(text);
+            host.setFieldText(field, text);
+            expect(host.fieldText(field) == text, "text read back");
+        }
+    row = "no field of that name";
+    const int fieldAccess = numberOf(runtime::ErrorCode::FieldAccessFailed);
+    expect(raisedErrorNumber([&] { host.fieldText("txtNone"); }) == fieldAccess, "read");
+    expect(raisedErrorNumber([&] { host.setFieldText(cmdClear, u"x"); }) == fieldAccess, "write");
+
+    const auto mismatch = runtime::ErrorCode::TypeMismatch;
+    const std::u16string mismatchLine =
+        u"Run-time error " + runtime::widenAscii(std::to_string(numberOf(mismatch))) + u": " +
+        runtime::widenAscii(runtime::messages::errorTitle(mismatch));
+    const struct {
+        const char* name;
+        std::string_view source, other;
+        char accessKey;
+        std::u16string_view text, promptEnd;
+    } boxRows[] = {
+        {"an empty punt field", txtPunt, txtEuro, 'o', u"", runtime::messages::emptyField},
+        {"letters in the euro field", txtEuro, txtPunt, 'n', u"abc", mismatchLine},
+    };
+    for (const auto& box : boxRows) {
+        row = box.name;
+        runtime::Host& shown = adapter.reset(false);
+        shown.setFieldText(box.source, box.text);
+        shown.setFieldText(box.other, u"7");
+        adapter.focus(box.source);
+        adapter.watchBoxes();
+        adapter.press(Key::AltLetter, box.accessKey);
+        const std::vector<SeenBox> seen = adapter.boxes();
+        expect(seen.size() == 1, "one box");
+        for (const SeenBox& each : seen) {
+            expect(each.title == definition.title, "title");
+            expect(each.prompt.ends_with(box.promptEnd), "prompt");
+            expect(each.buttons == 1 && each.plain, "OK alone, plain");
+        }
+        expect(shown.fieldText(box.source) == box.text && shown.fieldText(box.other) == u"7",
+               "fields kept");
+        expect(adapter.focused() == box.source, "focus back");
+    }
     return failures;
 }
 

@@ -79,11 +79,11 @@ void answerNextMessageBox()
     SetTimer(nullptr, 0, 100, answerMessageBox);
 }
 
-// The shown window as the program starts, driven by the messages the
-// keyboard and mouse would send.
+// The shown window as the program starts, sent what the keyboard and the
+// mouse would send.
 class Win32Adapter final : public conformance::Adapter {
 public:
-    void reset(bool recording) override
+    runtime::Host& reset(bool recording) override
     {
         host_.reset();
         host_ = std::make_unique<win32host::Win32Host>(recording ? conformance::recordingProgram()
@@ -92,8 +92,8 @@ public:
         host_->window().show(SW_SHOWNORMAL);
         host_->processPendingMessages();
         conformance::clicks().clear();
+        return *host_;
     }
-    runtime::Host& host() override { return *host_; }
     win32host::Win32Host& win32() { return *host_; }
     void focus(std::string_view control) override { SetFocus(host_->window().control(control)); }
     std::string focused() override
@@ -106,46 +106,44 @@ public:
     void press(conformance::Key key, char letter) override
     {
         using conformance::Key;
-        constexpr LPARAM extended = LPARAM{1} << 24;
-        constexpr LPARAM altDown = LPARAM{1} << 29;
         constexpr LPARAM wasDown = LPARAM{1} << 30;
+        const auto post = [](UINT message, WPARAM code, LPARAM flags = 0) {
+            PostMessageW(GetFocus(), message, code, flags | 1);
+        };
+        const auto character = static_cast<WPARAM>(letter);
+        std::array<BYTE, 256> keyboard{};
+        keyboard[VK_SHIFT] = key == Key::ShiftTab ? 0x80 : 0;
+        SetKeyboardState(keyboard.data());
         switch (key) {
         case Key::Tab:
-            post(WM_KEYDOWN, VK_TAB);
-            break;
         case Key::ShiftTab:
-            holdShift(true);
             post(WM_KEYDOWN, VK_TAB);
-            host_->processPendingMessages();
-            holdShift(false);
             break;
         case Key::Enter:
-            post(WM_KEYDOWN, VK_RETURN);
+        case Key::Escape:
+            post(WM_KEYDOWN, key == Key::Enter ? VK_RETURN : VK_ESCAPE);
             break;
         case Key::KeypadEnter:
-            post(WM_KEYDOWN, VK_RETURN, extended);
+            post(WM_KEYDOWN, VK_RETURN, LPARAM{1} << 24);
             break;
         case Key::HeldEnter:
-            post(WM_KEYDOWN, VK_RETURN);
-            for (int repeat = 0; repeat < 3; ++repeat)
-                post(WM_KEYDOWN, VK_RETURN, wasDown);
+            for (const LPARAM repeat : {LPARAM{0}, wasDown, wasDown, wasDown})
+                post(WM_KEYDOWN, VK_RETURN, repeat);
             post(WM_KEYUP, VK_RETURN, wasDown | LPARAM{1} << 31);
             break;
         case Key::Space:
             post(WM_KEYDOWN, VK_SPACE);
             post(WM_KEYUP, VK_SPACE);
             break;
-        case Key::Escape:
-            post(WM_KEYDOWN, VK_ESCAPE);
-            break;
         case Key::AltLetter:
-            post(WM_SYSCHAR, static_cast<WPARAM>(letter), altDown);
-            break;
         case Key::Letter:
-            post(WM_CHAR, static_cast<WPARAM>(letter));
+            post(key == Key::Letter ? WM_CHAR : WM_SYSCHAR, character,
+                 key == Key::Letter ? 0 : LPARAM{1} << 29);
             break;
         }
         host_->processPendingMessages();
+        keyboard[VK_SHIFT] = 0;
+        SetKeyboardState(keyboard.data());
     }
     void click(std::string_view button) override
     {
@@ -162,18 +160,6 @@ public:
     }
 
 private:
-    static void post(UINT message, WPARAM key, LPARAM flags = 0)
-    {
-        PostMessageW(GetFocus(), message, key, flags | 1);
-    }
-    static void holdShift(bool down)
-    {
-        std::array<BYTE, 256> keys{};
-        GetKeyboardState(keys.data());
-        keys[VK_SHIFT] = down ? 0x80 : 0;
-        SetKeyboardState(keys.data());
-    }
-
     std::unique_ptr<win32host::Win32Host> host_;
 };
 
@@ -277,8 +263,7 @@ TEST_CASE("a screen reader names each field after its caption")
 TEST_CASE("a message box quotes the field's text without isolates")
 {
     Win32Adapter adapter;
-    adapter.reset(false);
-    adapter.host().setFieldText(txtPunt, u"abc");
+    adapter.reset(false).setFieldText(txtPunt, u"abc");
     adapter.focus(txtPunt);
     adapter.watchBoxes();
     adapter.press(conformance::Key::AltLetter, 'o');
@@ -288,7 +273,7 @@ TEST_CASE("a message box quotes the field's text without isolates")
 TEST_CASE("a written field shows its text from the first character")
 {
     Win32Adapter shown;
-    shown.reset(false);
+    runtime::Host& host = shown.reset(false);
     HWND euro = shown.win32().window().control(txtEuro);
     const std::wstring longText(200, L'8');
     SetFocus(euro);
@@ -298,8 +283,7 @@ TEST_CASE("a written field shows its text from the first character")
     SendMessageW(euro, EM_SCROLLCARET, 0, 0);
     REQUIRE(SendMessageW(euro, EM_GETFIRSTVISIBLELINE, 0, 0) > 0);
 
-    shown.host().setFieldText(txtEuro,
-                              u"-1.6973807842918E+307 and a tail beyond the field's width");
+    host.setFieldText(txtEuro, u"-1.6973807842918E+307 and a tail beyond the field's width");
     CHECK(SendMessageW(euro, EM_GETFIRSTVISIBLELINE, 0, 0) == 0);
 }
 
