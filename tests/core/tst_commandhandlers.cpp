@@ -1,8 +1,10 @@
 #include "window/CommandHandlers.h"
 
 #include "runtime/ClickDispatch.h"
+#include "runtime/MessageText.h"
 #include "window/ControlNames.h"
 
+#include "Checks.h"
 #include "FakeHost.h"
 
 #include <doctest/doctest.h>
@@ -22,7 +24,7 @@ void click(FakeHost& host, std::string_view button)
     runtime::deliverClick(host, binding->handler);
 }
 
-const std::string emptyMessage = "message: Put a value into the currency box";
+const std::string emptyMessage = "message: " + utf8(runtime::messages::emptyField);
 
 } // namespace
 

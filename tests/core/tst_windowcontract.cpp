@@ -99,7 +99,8 @@ TEST_CASE("the window's rules as each host applies them")
     CHECK((runtime::clickHandlerOf(bindings, "txtField") == nullptr));
 }
 
-TEST_CASE("keys: access keys parsed from captions, Enter and Escape on the focus")
+// Which key clicks which button on each host: tests/support/Conformance.cpp.
+TEST_CASE("an access key is the character after a single &")
 {
     const struct {
         std::u16string_view caption;
@@ -111,27 +112,5 @@ TEST_CASE("keys: access keys parsed from captions, Enter and Escape on the focus
     for (const auto& row : captions) {
         INFO(utf8(row.caption));
         CHECK(runtime::accessKey(row.caption) == row.key);
-    }
-    const runtime::WindowDefinition window = form();
-    CHECK(runtime::buttonWithAccessKey(window, u'l') == &controls[0]);
-    CHECK(runtime::buttonWithAccessKey(window, u'F') == &controls[3]);
-    CHECK(runtime::buttonWithAccessKey(window, u'i') == nullptr);
-
-    using runtime::DialogKey;
-    const struct {
-        const char* name;
-        DialogKey key;
-        const runtime::ControlDefinition& focus;
-        bool repeated;
-        bool clicks;
-    } keys[] = {
-        {"Enter on a button", DialogKey::Enter, controls[0], false, true},
-        {"a repeat of a held Enter", DialogKey::Enter, controls[0], true, false},
-        {"Enter in a field", DialogKey::Enter, controls[2], false, false},
-        {"Escape on a button", DialogKey::Escape, controls[0], false, false},
-    };
-    for (const auto& row : keys) {
-        INFO(row.name);
-        CHECK(runtime::dialogKeyClicks(row.key, row.focus, row.repeated) == row.clicks);
     }
 }
