@@ -140,9 +140,10 @@ void MainWindow::process(MSG& message)
         std::rethrow_exception(std::exchange(pending_, nullptr));
 }
 
-// Access keys, Enter and Escape, which the keyboard handling would also give
-// a default or cancel button and to each repeat of a held key, and for an
-// access key would move the focus too; the focus stays where the user left it.
+// Access keys, Enter and Escape as the window's rules say.  The keyboard
+// handling would send Enter and Escape on to a default or cancel button,
+// click again for each repeat of a held Enter, and move the focus to the
+// button of an access key; here the focus stays where the user left it.
 bool MainWindow::handleKey(const MSG& message)
 {
     const Control* button = nullptr;
