@@ -38,7 +38,8 @@ RECT clientPlace(HWND control)
 }
 
 // Answers the next message box of this thread with OK, remembering what it
-// showed: its caption, its prompt (static control 0xFFFF) and its buttons.
+// showed: its caption, its prompt (static control 0xFFFF), its buttons and
+// whether it shows an icon.
 struct MessageBoxSeen {
     std::wstring caption, prompt;
     int buttons = 0;
@@ -50,10 +51,7 @@ BOOL CALLBACK countButton(HWND child, LPARAM)
     std::array<wchar_t, 16> kind{};
     GetClassNameW(child, kind.data(), static_cast<int>(kind.size()));
     seen.buttons += std::wstring(kind.data()) == L"Button";
-    const auto style = GetWindowLongPtrW(child, GWL_STYLE);
-    seen.icon =
-        seen.icon || (std::wstring(kind.data()) == L"Static" && (style & SS_TYPEMASK) == SS_ICON &&
-                      SendMessageW(child, STM_GETICON, 0, 0) != 0);
+    seen.icon = seen.icon || SendMessageW(child, STM_GETICON, 0, 0) != 0;
     return TRUE;
 }
 
