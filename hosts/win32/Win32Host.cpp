@@ -40,10 +40,12 @@ void setIcons(HWND window, HINSTANCE instance, std::string_view name)
 
 } // namespace
 
-Win32Host::Win32Host(const runtime::ProjectDescriptor& project, HINSTANCE instance, int dpi)
+Win32Host::Win32Host(const runtime::ProjectDescriptor& project, HINSTANCE instance, int dpi,
+                     UiaNotifier notifier)
     : project_(project)
     , window_(project.form, instance, dpi,
               [this](std::string_view control) { deliverClick(control); })
+    , notifier_(notifier)
 {
     runtime::checkDescriptor(project);
     setIcons(window_.handle(), instance, project.icon);

@@ -15,8 +15,10 @@ namespace win32host {
 class Win32Host final : public runtime::Host {
 public:
     // Throws std::logic_error for a descriptor whose start-up object or
-    // bindings do not match its window.
-    Win32Host(const runtime::ProjectDescriptor& project, HINSTANCE instance, int dpi);
+    // bindings do not match its window.  Announcements go through the
+    // system's UI Automation unless a notifier is given.
+    Win32Host(const runtime::ProjectDescriptor& project, HINSTANCE instance, int dpi,
+              UiaNotifier notifier = UiaNotifier{});
 
     FormWindow& window() { return window_; }
 
