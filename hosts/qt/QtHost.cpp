@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QIcon>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
@@ -118,7 +119,17 @@ void QtHost::showMessage(std::u16string_view prompt)
                     &window_);
     box.setTextFormat(Qt::PlainText);
     // Some styles give dialog buttons a stock icon; the box shows none.
-    box.button(QMessageBox::Ok)->setIcon(QIcon());
+    QAbstractButton* ok = box.button(QMessageBox::Ok);
+    ok->setIcon(QIcon());
+    // A screen reader's where-am-I on OK then reads the prompt again.  The
+    // prompt's label names OK as its buddy, so that it is no longer read as
+    // the box's own text as well: said once as the box opens.  A buddy turns
+    // an '&' into a mnemonic mark, shown and copied wrong, so a prompt with
+    // one keeps a plain label and is heard twice.
+    ok->setAccessibleDescription(box.text());
+    auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    if (label && !box.text().contains(u'&'))
+        label->setBuddy(ok);
     new WindowStateKeeper(&box);
     if (onWayland() && !compositorDecorates(window_))
         giveOwnCaption(box);

@@ -57,11 +57,11 @@ ORCA_STEPS = [
     ("Alt+C", ["alt+c"], ["Text unselected.", "notification Both fields are empty."]),
     ("Tab to the punt field", ["Tab"], PUNT_FIELD),
     ("type 12abc", list("12abc"), []),
-    ("Alt+O refused", ["alt+o"], ["alert " + TITLE + ".", REFUSAL, "OK push button."]),
+    ("Alt+O refused", ["alt+o"], ["alert " + TITLE + ".", "OK push button.", REFUSAL]),
+    ("where am I in the box", ["KP_Enter"], ["OK push button " + REFUSAL]),
     ("Enter closes the box", ["Return"], BACK_TO_PUNTS),
-    ("Alt+N on the empty euro field", ["alt+n"], ["alert " + TITLE + ".",
-                                                  "Put a value into the currency box.",
-                                                  "OK push button."]),
+    ("Alt+N on the empty euro field", ["alt+n"], ["alert " + TITLE + ".", "OK push button.",
+                                                  "Put a value into the currency box."]),
     ("Enter closes it", ["Return"], BACK_TO_PUNTS),
 ]
 KEY_NAMES = {"tab", "left alt", "return"}
