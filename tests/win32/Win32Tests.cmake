@@ -1,9 +1,9 @@
 # Tests of the Win32 host, the Windows program and its packages.  They run
 # under Wine through PUNT_WINE_RUN, on an X display.
-punt_add_test(tst_uianotifier
+punt_add_test(win32/tst_uianotifier
     LIBRARIES win32host win32resources window doctest_main oleaut32)
-punt_add_test(tst_win32host
-    LIBRARIES win32host win32resources window doctest_main oleaut32)
+punt_add_test(win32/tst_win32host
+    LIBRARIES win32host win32resources window conformance doctest_main oleaut32)
 
 # The real program driven by keyboard, the same cases as on Linux; the
 # proof that it writes nothing; its packages installed and removed.

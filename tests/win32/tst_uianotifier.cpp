@@ -70,7 +70,7 @@ TEST_CASE("each button's outcome is raised once as a notification, with the sent
         INFO(std::string(row.name));
         raised.clear();
         win32host::Win32Host host(
-            window::project, GetModuleHandleW(nullptr), 96,
+            window::program, GetModuleHandleW(nullptr), 96,
             win32host::UiaNotifier({hostProviderFromHwnd, raiseNotificationEvent}));
         SetWindowTextW(host.window().control(row.field), row.typed);
         HWND button = host.window().control(row.button);
