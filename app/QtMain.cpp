@@ -3,5 +3,5 @@
 
 int main(int argc, char* argv[])
 {
-    return qthost::start(argc, argv, window::project);
+    return qthost::start(argc, argv, window::program);
 }

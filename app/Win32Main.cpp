@@ -3,5 +3,5 @@
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
 {
-    return win32host::start(instance, showCommand, window::project);
+    return win32host::start(instance, showCommand, window::program);
 }

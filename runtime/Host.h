@@ -3,8 +3,10 @@
 // The services the program asks of its host.
 //
 // How the pieces meet: the host builds the window from its declared
-// definition and owns the texts of its fields.  When a button is clicked the
-// host calls the bound ClickHandler through deliverClick().  The handler reads
+// definition, following the rules in runtime/WindowContract.h, and owns the
+// texts of its fields; it finds each field and binds each button's handler
+// once, at start.  When a button is clicked the host calls the bound
+// ClickHandler through deliverClick().  The handler reads
 // a field with fieldText(), turns the text into the other currency with the
 // conversion library, and writes the result with setFieldText() or shows a
 // message with showMessage().  A run-time error travels as a RuntimeError

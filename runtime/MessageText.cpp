@@ -252,6 +252,31 @@ std::u16string fieldNotWritten(std::string_view field)
     return u"The field " + widenAscii(field) + u" could not be written.";
 }
 
+std::string startupObjectIsNotTheWindow()
+{
+    return "the start-up object is not the described window";
+}
+
+std::string clickBoundToNoButton(std::string_view control)
+{
+    return "a click is bound to no button: " + std::string(control);
+}
+
+std::string captionLinkBroken(std::string_view label)
+{
+    return "a caption link is not from a label to a control: " + std::string(label);
+}
+
+std::string noControlNamed(std::string_view control)
+{
+    return "the window has no control named " + std::string(control);
+}
+
+std::string startFailed(std::string_view reason)
+{
+    return "The program could not start: " + std::string(reason) + ".";
+}
+
 } // namespace messages
 
 } // namespace runtime

@@ -1,7 +1,8 @@
 #pragma once
 
 // Every sentence the user reads, each written once here, and the user's own
-// text as those sentences show it.  Field text can hold
+// text as those sentences show it.  The host's own failures to get a window
+// or a resource from the system are told where they happen.  Field text can hold
 // anything a paste brings: right-to-left words, combining marks, line
 // breaks, invisible characters.  Quoted into a sentence as it is, such text
 // reorders the sentence around it, joins its first mark to the quotation
@@ -56,6 +57,16 @@ std::u16string notANumber(std::u16string_view text, const NumberStop& stop);
 
 std::u16string noSuchField(std::string_view field);
 std::u16string fieldNotWritten(std::string_view field);
+
+// Why a window or its descriptor cannot start, in UTF-8 for an exception.
+std::string startupObjectIsNotTheWindow();
+std::string clickBoundToNoButton(std::string_view control);
+std::string captionLinkBroken(std::string_view label);
+std::string noControlNamed(std::string_view control);
+
+// What a failed start shows in its box and writes to standard error, on
+// every host alike.
+std::string startFailed(std::string_view reason);
 
 } // namespace messages
 

@@ -3,23 +3,24 @@ find_package(Qt6 6.4 REQUIRED COMPONENTS Test Widgets)
 set(CMAKE_AUTOMOC ON)
 
 # Watches for message boxes, and finds controls, in the window tests.
-add_library(modal_watcher STATIC ModalWatcher.cpp ModalWatcher.h WindowControls.h)
-target_link_libraries(modal_watcher PUBLIC Qt6::Widgets Qt6::Test PRIVATE project_warnings)
+add_library(modal_watcher STATIC qt/ModalWatcher.cpp qt/ModalWatcher.h qt/WindowControls.h)
+target_link_libraries(modal_watcher PUBLIC qthost Qt6::Widgets Qt6::Test PRIVATE project_warnings)
+target_include_directories(modal_watcher PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/qt)
 
 # Qt tests run with a pinned locale and no display.
 set(qt_test_environment "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
-set(qt_test_libraries qthost window assets runtime Qt6::Test)
+set(qt_test_libraries qthost window assets runtime modal_watcher Qt6::Test)
 
-punt_add_test(tst_formwindow
+punt_add_test(qt/tst_mainwindow
     LIBRARIES ${qt_test_libraries} ENVIRONMENT ${qt_test_environment})
 # The same checks on a screen of twice the density.
-add_test(NAME tst_formwindow_scale2 COMMAND tst_formwindow)
-set_tests_properties(tst_formwindow_scale2 PROPERTIES
+add_test(NAME tst_mainwindow_scale2 COMMAND tst_mainwindow)
+set_tests_properties(tst_mainwindow_scale2 PROPERTIES
     ENVIRONMENT "${qt_test_environment};QT_SCALE_FACTOR=2")
-punt_add_test(tst_qthost
-    LIBRARIES ${qt_test_libraries} modal_watcher ENVIRONMENT ${qt_test_environment})
-punt_add_test(tst_qtstart
-    LIBRARIES ${qt_test_libraries} modal_watcher ENVIRONMENT ${qt_test_environment})
+punt_add_test(qt/tst_qthost
+    LIBRARIES ${qt_test_libraries} conformance ENVIRONMENT ${qt_test_environment})
+punt_add_test(qt/tst_qtstart
+    LIBRARIES ${qt_test_libraries} ENVIRONMENT ${qt_test_environment})
 
 # The real program on a virtual X display, driven by keyboard: as a user
 # would use it, and under strace to show that it writes no file.
@@ -33,12 +34,13 @@ endforeach()
 # The same program as a native Wayland client: on each compositor the shared
 # end-to-end cases and what its user can do to the window (a row of
 # tests/e2e/desktopactions.sh actions, "=obeyed" where the compositor
-# imposes the state, "=undone" where the program takes its size back); on weston its look against X11's, and each state
-# weston can impose on the window and on the message box.
+# imposes the state, "=undone" where the program takes its size back); on
+# weston its look against X11's, and each state weston can impose on the
+# window and on the message box.
 # They run on the unsanitized build: the sanitized program, several times
 # slower, falls behind the keys these scripts time, and leak checks at exit
 # report the Wayland libraries' own objects.  The X11 cases above run on both.
-if(NOT CMAKE_CXX_FLAGS MATCHES "-fsanitize")
+if(NOT PUNT_SANITIZE)
     set(wayland_session ${PROJECT_SOURCE_DIR}/scripts/wayland-session)
     set(desktop_actions
         "weston edge=undone corner=undone maximise=obeyed fullscreen=obeyed box-return box-rounds"
@@ -98,7 +100,7 @@ add_test(NAME background_reproducible
             -D GENERATOR=$<TARGET_FILE:make_background>
             -D COMMITTED=${PROJECT_SOURCE_DIR}/assets/background.bmp
             -D RENDERED=${CMAKE_CURRENT_BINARY_DIR}/background.bmp
-            -P ${CMAKE_CURRENT_SOURCE_DIR}/CompareBackground.cmake)
+            -P ${CMAKE_CURRENT_SOURCE_DIR}/support/CompareBackground.cmake)
 
 # The committed character table is what this machine's Unicode data gives.
 add_test(NAME unicode_table_current
@@ -107,7 +109,7 @@ add_test(NAME unicode_table_current
             -D SOURCE_DIR=${PROJECT_SOURCE_DIR}
             -D COMMITTED=${PROJECT_SOURCE_DIR}/runtime/UnicodeClasses.h
             -D REGENERATED=${CMAKE_CURRENT_BINARY_DIR}/UnicodeClasses.h
-            -P ${CMAKE_CURRENT_SOURCE_DIR}/CompareUnicodeClasses.cmake)
+            -P ${CMAKE_CURRENT_SOURCE_DIR}/support/CompareUnicodeClasses.cmake)
 
 # What a user installs: the install tree and the Debian package, which
 # Debian's tools build from the source alone (so once, not for the sanitized
@@ -115,7 +117,7 @@ add_test(NAME unicode_table_current
 add_test(NAME installation_install
     COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/package/check-installation.sh
             install ${PROJECT_BINARY_DIR} ${PUNT_APP_ID} ${PUNT_APP_EXECUTABLE})
-if(NOT CMAKE_CXX_FLAGS MATCHES "-fsanitize")
+if(NOT PUNT_SANITIZE)
     set(debian_packages ${CMAKE_CURRENT_BINARY_DIR}/debian-packages)
     add_test(NAME package_deb_build
         COMMAND sh -c "rm -rf \"$0\" && \"$1\" \"$0\"" ${debian_packages}

@@ -10,6 +10,6 @@ set_tests_properties(wine_prefix_stop PROPERTIES FIXTURES_CLEANUP wine_prefix)
 # inputs: it prints the same digest as the debug preset's textpath_digest.
 set(PUNT_LINUX_BUILD_DIR "" CACHE PATH "A Linux build folder whose textpath_digest to compare with")
 add_test(NAME textpath_digest_matches_linux
-    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/compare-digests.sh
+    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/support/compare-digests.sh
             ${PUNT_LINUX_BUILD_DIR}/tests/textpath_digest
             ${PUNT_WINE_RUN} $<TARGET_FILE:textpath_digest>)

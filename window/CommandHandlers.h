@@ -7,7 +7,7 @@
 
 // What the window's four buttons do.  Each handler runs to completion on a
 // click, reaches the fields only through the host, and catches nothing: a
-// run-time error goes on to the host's deliverClick().
+// run-time error goes on to runtime::deliverClick(), which reports it.
 namespace window {
 
 // Converts the euro field's text into the punt field.

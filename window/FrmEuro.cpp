@@ -53,7 +53,7 @@ constexpr std::array<ControlDefinition, 12> controls{{
     {lblEuroToPunt,        Label,      u"Click here to convert from EURO to PUNT", 3840, 1080, 1935, 450,   defaultFont, hintLook,     8},
     {label2,               Label,      u"Euro here.",                              120,  2280, 915,  240,   captionFont, captionLook,  6},
     {label1,               Label,      u"Punt here.",                              120,  720,  885,  240,   captionFont, captionLook,  5},
-    {lblConverter,         Label,      u"Dur Azor Uvuridaro",                      120,  120,  3735, 495,   bannerFont,  bannerLook,   4},
+    {lblConverter,         Label,      application::title,                         120,  120,  3735, 495,   bannerFont,  bannerLook,   4},
 }};
 
 // The two Convert buttons show the same word; a screen reader tells them apart.
@@ -74,7 +74,7 @@ constexpr std::array<Buddy, 2> buddies{{
 
 } // namespace
 
-const runtime::FormDefinition frmEuroDefinition{
+const runtime::WindowDefinition frmEuroDefinition{
     .name = frmEuro,
     .title = application::title,
     .clientWidth = 6150,
@@ -87,9 +87,9 @@ const runtime::FormDefinition frmEuroDefinition{
     .buddies = buddies,
 };
 
-const runtime::ProjectDescriptor project{
+const runtime::ProgramDescriptor program{
     .startupObject = frmEuro,
-    .form = frmEuroDefinition,
+    .window = frmEuroDefinition,
     .clickBindings = clickBindings,
     .applicationId = application::id,
     .version = application::version,

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "runtime/FormDefinition.h"
+#include "runtime/WindowDefinition.h"
 
 // The program's one window and the descriptor that starts it.
 namespace window {
 
-extern const runtime::FormDefinition frmEuroDefinition;
-extern const runtime::ProjectDescriptor project;
+extern const runtime::WindowDefinition frmEuroDefinition;
+extern const runtime::ProgramDescriptor program;
 
 } // namespace window

@@ -1,20 +1,25 @@
 #pragma once
 
+#include "runtime/WindowDefinition.h"
+
 #include <QPushButton>
 
 namespace qthost {
 
-// A push button that Enter clicks while it has the focus, as Space does,
-// without being a default button: the window has none, and no button is
-// drawn as one.
+// A push button that keys click as the window's rules say
+// (runtime/WindowContract.h): Alt with its access key, and Enter while it has
+// the focus, as Space does, without being a default button.
 class CommandButton : public QPushButton {
     Q_OBJECT
 
 public:
-    using QPushButton::QPushButton;
+    CommandButton(const runtime::ControlDefinition& row, QWidget* parent);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    const runtime::ControlDefinition& row_;
 };
 
 } // namespace qthost

@@ -6,12 +6,14 @@
 #include "hosts/qt/WaylandToplevel.h"
 #include "hosts/qt/WindowStateKeeper.h"
 #include "runtime/ClickDispatch.h"
-#include "runtime/FormContract.h"
+#include "runtime/MessageText.h"
+#include "runtime/WindowContract.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
 #include <QIcon>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
@@ -31,16 +33,6 @@
 namespace qthost {
 
 namespace {
-
-QLineEdit* findField(const FormWindow& window, const runtime::FormDefinition& form,
-                     std::string_view field)
-{
-    const runtime::ControlDefinition& row = runtime::requireField(form, field);
-    auto* edit = qobject_cast<QLineEdit*>(window.control(row.name));
-    if (!edit)
-        throw std::logic_error("the window has no widget for " + std::string(field));
-    return edit;
-}
 
 // Runs a task once the widget has shown its first frame: on the first paint
 // it queues a zero timer, which fires after the paint has been flushed.
@@ -81,21 +73,23 @@ bool compositorDecorates(const QWidget& window)
 
 } // namespace
 
-QtHost::QtHost(const runtime::ProjectDescriptor& project)
-    : form_(project.form)
-    , window_(project.form)
+QtHost::QtHost(const runtime::ProgramDescriptor& program)
+    : window_(program.window)
     , announcer_(new Announcer(&window_))
+    , fields_(program.window, [this](std::string_view name) {
+        return qobject_cast<QLineEdit*>(window_.control(name));
+    })
 {
-    runtime::checkDescriptor(project);
-    iconResourceFiles(project.icon); // a missing icon fails here, not later
+    runtime::checkDescriptor(program);
+    iconResourceFiles(program.icon); // a missing icon fails here, not later
     // Nothing shows the icon in the first frame, and reading its images
     // loads the image plugins and decodes three PNG files, so it comes after.
     // The application takes it too, for the message box.
-    new AfterFirstFrame(&window_, [this, icon = std::string(project.icon)] {
+    new AfterFirstFrame(&window_, [this, icon = std::string(program.icon)] {
         window_.setWindowIcon(iconResource(icon));
         QApplication::setWindowIcon(window_.windowIcon());
     });
-    for (const runtime::ClickBinding& binding : project.clickBindings) {
+    for (const runtime::ClickBinding& binding : program.clickBindings) {
         auto* button = qobject_cast<QAbstractButton*>(window_.control(binding.control));
         QObject::connect(
             button, &QAbstractButton::clicked, &window_,
@@ -105,12 +99,12 @@ QtHost::QtHost(const runtime::ProjectDescriptor& project)
 
 runtime::FieldText QtHost::fieldText(std::string_view field)
 {
-    return findField(window_, form_, field)->text().toStdU16String();
+    return fields_.require(field)->text().toStdU16String();
 }
 
 void QtHost::setFieldText(std::string_view field, std::u16string_view text)
 {
-    QLineEdit* edit = findField(window_, form_, field);
+    QLineEdit* edit = fields_.require(field);
     edit->setText(toQString(text));
     // Show a written text from its first character, sign and leading digits
     // included; setText leaves the cursor, and so the view, at the end.
@@ -125,7 +119,17 @@ void QtHost::showMessage(std::u16string_view prompt)
                     &window_);
     box.setTextFormat(Qt::PlainText);
     // Some styles give dialog buttons a stock icon; the box shows none.
-    box.button(QMessageBox::Ok)->setIcon(QIcon());
+    QAbstractButton* ok = box.button(QMessageBox::Ok);
+    ok->setIcon(QIcon());
+    // A screen reader's where-am-I on OK then reads the prompt again.  The
+    // prompt's label names OK as its buddy, so that it is no longer read as
+    // the box's own text as well: said once as the box opens.  A buddy turns
+    // an '&' into a mnemonic mark, shown and copied wrong, so a prompt with
+    // one keeps a plain label and is heard twice.
+    ok->setAccessibleDescription(box.text());
+    auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    if (label && !box.text().contains(u'&'))
+        label->setBuddy(ok);
     new WindowStateKeeper(&box);
     if (onWayland() && !compositorDecorates(window_))
         giveOwnCaption(box);
@@ -167,25 +171,24 @@ void QtHost::end()
     window_.close();
 }
 
-int start(int argc, char* argv[], const runtime::ProjectDescriptor& project)
+int start(int argc, char* argv[], const runtime::ProgramDescriptor& program)
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationVersion(toQString(project.version));
-    QApplication::setDesktopFileName(toQString(project.applicationId));
+    QApplication::setApplicationVersion(toQString(program.version));
+    QApplication::setDesktopFileName(toQString(program.applicationId));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setQuitOnLastWindowClosed(true);
 
     try {
-        QtHost host(project);
+        QtHost host(program);
         host.window().centreOnScreen();
         host.window().show();
         return QApplication::exec();
     } catch (const std::exception& error) {
         // A terminal shows the line, a desktop launch the box.
-        std::fputs(error.what(), stderr);
-        std::fputc('\n', stderr);
-        QMessageBox::critical(nullptr, toQString(project.form.title),
-                              QString::fromUtf8(error.what()));
+        const std::string report = runtime::messages::startFailed(error.what());
+        std::fputs((report + '\n').c_str(), stderr);
+        QMessageBox::critical(nullptr, toQString(program.window.title), toQString(report));
         return EXIT_FAILURE;
     }
 }

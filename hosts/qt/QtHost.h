@@ -1,23 +1,26 @@
 #pragma once
 
 #include "hosts/qt/Announcer.h"
-#include "hosts/qt/FormWindow.h"
+#include "hosts/qt/MainWindow.h"
 #include "hosts/qt/PlatformFonts.h"
-#include "runtime/FormDefinition.h"
+#include "runtime/FieldHandles.h"
 #include "runtime/Host.h"
+#include "runtime/WindowDefinition.h"
+
+#include <QLineEdit>
 
 namespace qthost {
 
-// The host on Qt Widgets: builds the start-up window from the project's
+// The host on Qt Widgets: builds the start-up window from the program's
 // descriptor, delivers each bound button's clicks to its handler, and
 // serves the handlers' requests on the window's fields.
 class QtHost final : public runtime::Host {
 public:
-    // Needs a QApplication.  Throws std::logic_error for a descriptor whose
-    // start-up object or bindings do not match its window.
-    explicit QtHost(const runtime::ProjectDescriptor& project);
+    // Needs a QApplication.  Throws std::logic_error for a descriptor that
+    // breaks a rule of runtime::checkDescriptor().
+    explicit QtHost(const runtime::ProgramDescriptor& program);
 
-    FormWindow& window() { return window_; }
+    MainWindow& window() { return window_; }
 
     runtime::FieldText fieldText(std::string_view field) override;
     void setFieldText(std::string_view field, std::u16string_view text) override;
@@ -26,14 +29,15 @@ public:
     void end() override;
 
 private:
-    const runtime::FormDefinition& form_;
     PlatformFonts fonts_; // before the window, which measures its text
-    FormWindow window_;
+    MainWindow window_;
     Announcer* announcer_; // owned by the window
+    runtime::FieldHandles<QLineEdit*> fields_;
 };
 
 // The start routine: creates the application, shows the start-up window and
-// runs the event loop until the program ends.  Returns the exit status.
-int start(int argc, char* argv[], const runtime::ProjectDescriptor& project);
+// runs the event loop until the program ends.  Returns the exit status; a
+// start that fails reports messages::startFailed() and returns a failure.
+int start(int argc, char* argv[], const runtime::ProgramDescriptor& program);
 
 } // namespace qthost

@@ -11,6 +11,11 @@
 
 namespace qthost {
 
+bool onWayland()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 namespace {
 
 // xdg_toplevel's request numbers in xdg-shell, whose generated header Qt

@@ -72,9 +72,4 @@ void WindowStateKeeper::returnToNormal()
         Qt::QueuedConnection);
 }
 
-bool onWayland()
-{
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-}
-
 } // namespace qthost

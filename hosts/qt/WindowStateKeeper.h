@@ -39,7 +39,4 @@ private:
     QElapsedTimer lastRefusedFilling_; // when it last left fullscreen or maximised
 };
 
-// Whether the program runs as a native Wayland client.
-bool onWayland();
-
 } // namespace qthost

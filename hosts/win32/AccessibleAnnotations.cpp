@@ -1,6 +1,6 @@
 #include "AccessibleAnnotations.h"
 
-#include "hosts/win32/WideText.h"
+#include "hosts/win32/Win32Text.h"
 
 #include <array>
 #include <string>

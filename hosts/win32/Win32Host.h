@@ -1,24 +1,27 @@
 #pragma once
 
-#include "hosts/win32/FormWindow.h"
+#include "hosts/win32/MainWindow.h"
 #include "hosts/win32/UiaNotifier.h"
-#include "runtime/FormDefinition.h"
+#include "runtime/FieldHandles.h"
 #include "runtime/Host.h"
+#include "runtime/WindowDefinition.h"
 
 #include <windows.h>
 
 namespace win32host {
 
-// The host on the Win32 API: builds the start-up window from the project's
+// The host on the Win32 API: builds the start-up window from the program's
 // descriptor, delivers each bound button's clicks to its handler, and serves
 // the handlers' requests on the window's fields.
 class Win32Host final : public runtime::Host {
 public:
-    // Throws std::logic_error for a descriptor whose start-up object or
-    // bindings do not match its window.
-    Win32Host(const runtime::ProjectDescriptor& project, HINSTANCE instance, int dpi);
+    // Throws std::logic_error for a descriptor that breaks a rule of
+    // runtime::checkDescriptor().  Announcements go through the system's UI
+    // Automation unless a notifier is given.
+    Win32Host(const runtime::ProgramDescriptor& program, HINSTANCE instance, int dpi,
+              UiaNotifier notifier = UiaNotifier{});
 
-    FormWindow& window() { return window_; }
+    MainWindow& window() { return window_; }
 
     runtime::FieldText fieldText(std::string_view field) override;
     void setFieldText(std::string_view field, std::u16string_view text) override;
@@ -33,11 +36,9 @@ public:
     void processPendingMessages();
 
 private:
-    void deliverClick(std::string_view control);
-    HWND requireField(std::string_view field) const;
-
-    const runtime::ProjectDescriptor& project_;
-    FormWindow window_;
+    const runtime::ProgramDescriptor& program_;
+    MainWindow window_;
+    runtime::FieldHandles<HWND> fields_;
     UiaNotifier notifier_;
 };
 
@@ -46,7 +47,8 @@ private:
 int systemDpi();
 
 // The start routine: shows the start-up window and runs the message loop
-// until the program ends.  Returns the exit status.
-int start(HINSTANCE instance, int showCommand, const runtime::ProjectDescriptor& project);
+// until the program ends.  Returns the exit status; a start that fails
+// reports messages::startFailed() and returns a failure.
+int start(HINSTANCE instance, int showCommand, const runtime::ProgramDescriptor& program);
 
 } // namespace win32host

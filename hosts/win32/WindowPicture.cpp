@@ -1,8 +1,8 @@
 #include "WindowPicture.h"
 
 #include "hosts/win32/DeviceContext.h"
-#include "hosts/win32/WideText.h"
-#include "runtime/FormDefinition.h"
+#include "hosts/win32/Win32Text.h"
+#include "runtime/WindowDefinition.h"
 
 namespace win32host {
 

@@ -14,7 +14,7 @@ import time
 
 import pyatspi
 
-TITLE = "Dur Azor Uvuridaro"
+TITLE = os.environ["PUNT_APP_TITLE"]  # set by ctest
 failures = 0
 
 

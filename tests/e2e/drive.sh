@@ -7,7 +7,7 @@
 # but sees none of the program's windows: they are counted from the
 # program's protocol log instead, and fields are read through wl-clipboard.
 
-title='^Dur Azor Uvuridaro$'
+title="^${PUNT_APP_TITLE:?the application title, which ctest sets}\$"
 failures=0
 passes=0
 

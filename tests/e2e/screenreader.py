@@ -36,10 +36,11 @@ PUNT_FIELD = ["Punt here. text.", "Type an amount in Irish pounds; Alt+O convert
 TO_EUROS = ["Convert punts to euros push button.",
             "Writes the punt amount, in euros, into the euro field."]
 EXIT = ["Exit push button.", "Ends the program."]
-BACK_TO_PUNTS = ["Dur Azor Uvuridaro frame.", PUNT_FIELD[0], "12abc.", PUNT_FIELD[1]]
+TITLE = os.environ["PUNT_APP_TITLE"]  # set by ctest
+BACK_TO_PUNTS = [TITLE + " frame.", PUNT_FIELD[0], "12abc.", PUNT_FIELD[1]]
 ORCA_STEPS = [
     # name, keys, everything said, in order, but the keys' own names
-    ("start", [], ["Dur Azor Uvuridaro frame."] + EXIT),
+    ("start", [], [TITLE + " frame."] + EXIT),
     ("Tab to Convert", ["Tab"], TO_EUROS),
     ("Tab to the empty euro field", ["Tab"], EURO_FIELD),
     ("Tab to the empty punt field", ["Tab"], PUNT_FIELD),
@@ -56,11 +57,11 @@ ORCA_STEPS = [
     ("Alt+C", ["alt+c"], ["Text unselected.", "notification Both fields are empty."]),
     ("Tab to the punt field", ["Tab"], PUNT_FIELD),
     ("type 12abc", list("12abc"), []),
-    ("Alt+O refused", ["alt+o"], ["alert Dur Azor Uvuridaro.", REFUSAL, "OK push button."]),
+    ("Alt+O refused", ["alt+o"], ["alert " + TITLE + ".", "OK push button.", REFUSAL]),
+    ("where am I in the box", ["KP_Enter"], ["OK push button " + REFUSAL]),
     ("Enter closes the box", ["Return"], BACK_TO_PUNTS),
-    ("Alt+N on the empty euro field", ["alt+n"], ["alert Dur Azor Uvuridaro.",
-                                                  "Put a value into the currency box.",
-                                                  "OK push button."]),
+    ("Alt+N on the empty euro field", ["alt+n"], ["alert " + TITLE + ".", "OK push button.",
+                                                  "Put a value into the currency box."]),
     ("Enter closes it", ["Return"], BACK_TO_PUNTS),
 ]
 KEY_NAMES = {"tab", "left alt", "return"}

@@ -16,7 +16,7 @@ shift 2
 wine=("$@")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-name='Dur Azor Uvuridaro'
+name=${PUNT_APP_TITLE:?the application title, which ctest sets}
 license=$(dirname "$0")/../../LICENSE
 uninstall_key="HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\\$name"
 vendor_key='HKLM\Software\Punt Converter maintainers'

@@ -95,7 +95,7 @@ struct Buddy {
     std::string_view control;
 };
 
-struct FormDefinition {
+struct WindowDefinition {
     std::string_view name;
     std::u16string_view title;
     Twips clientWidth, clientHeight;
@@ -108,9 +108,9 @@ struct FormDefinition {
 };
 
 // Everything the start routine needs to run a program.
-struct ProjectDescriptor {
+struct ProgramDescriptor {
     std::string_view startupObject;
-    const FormDefinition& form;
+    const WindowDefinition& window;
     std::span<const ClickBinding> clickBindings;
     std::string_view applicationId; // reverse-DNS, names the desktop entry
     std::string_view version;

@@ -1,8 +1,10 @@
 #include "window/CommandHandlers.h"
 
 #include "runtime/ClickDispatch.h"
+#include "runtime/MessageText.h"
 #include "window/ControlNames.h"
 
+#include "Checks.h"
 #include "FakeHost.h"
 
 #include <doctest/doctest.h>
@@ -22,7 +24,7 @@ void click(FakeHost& host, std::string_view button)
     runtime::deliverClick(host, binding->handler);
 }
 
-const std::string emptyMessage = "message: Put a value into the currency box";
+const std::string emptyMessage = "message: " + utf8(runtime::messages::emptyField);
 
 } // namespace
 
@@ -47,56 +49,17 @@ TEST_CASE("buttons")
         std::string_view euroAfter;
         std::string_view puntAfter;
     } rows[] = {
-        {"euros to punts, punt field replaced",
-         names::cmdConvertEuroToPunt,
-         u"10",
-         u"old",
-         {"read txtEuro", "write txtPunt: 7.87564", "announce: 7.87564 punts"},
-         "10",
-         "7.87564"},
-        {"punts to euros, euro field replaced",
-         names::cmdConvertPuntToEuro,
-         u"old",
-         u"1",
-         {"read txtPunt", "write txtEuro: 1.26973807842918", "announce: 1.26973807842918 euros"},
-         "1.26973807842918",
-         "1"},
-        {"empty euro field: message, punt field kept",
-         names::cmdConvertEuroToPunt,
-         u"",
-         u"7",
-         {"read txtEuro", emptyMessage},
-         "",
-         "7"},
-        {"empty punt field: the same message, euro field kept",
-         names::cmdConvertPuntToEuro,
-         u"7",
-         u"",
-         {"read txtPunt", emptyMessage},
-         "7",
-         ""},
-        {"blank euro field is converted, not refused as empty",
-         names::cmdConvertEuroToPunt,
-         u"  ",
-         u"3",
-         {"read txtEuro", "message: Run-time error 13: Type mismatch"},
-         "  ",
-         "3"},
-        {"letters in punt field: type mismatch, both kept",
-         names::cmdConvertPuntToEuro,
-         u"1",
-         u"12abc",
-         {"read txtPunt", "message: Run-time error 13: Type mismatch"},
-         "1",
-         "12abc"},
-        {"clear empties punt, then euro",
-         names::cmdClear,
-         u"1",
-         u"2",
-         {"write txtPunt: ", "write txtEuro: ", "announce: Both fields are empty"},
-         "",
-         ""},
-        {"exit ends, fields untouched", names::cmdExit, u"1", u"2", {"end"}, "1", "2"},
+        // clang-format off
+        // name                                                   button                      euro     punt      calls                                                                               euro after           punt after
+        {"euros to punts, punt field replaced",                   names::cmdConvertEuroToPunt, u"10",  u"old",   {"read txtEuro", "write txtPunt: 7.87564", "announce: 7.87564 punts"},              "10",                "7.87564"},
+        {"punts to euros, euro field replaced",                   names::cmdConvertPuntToEuro, u"old", u"1",     {"read txtPunt", "write txtEuro: 1.26973807842918", "announce: 1.26973807842918 euros"}, "1.26973807842918", "1"},
+        {"empty euro field: message, punt field kept",            names::cmdConvertEuroToPunt, u"",    u"7",     {"read txtEuro", emptyMessage},                                                     "",                  "7"},
+        {"empty punt field: the same message, euro field kept",   names::cmdConvertPuntToEuro, u"7",   u"",      {"read txtPunt", emptyMessage},                                                     "7",                 ""},
+        {"blank euro field is converted, not refused as empty",   names::cmdConvertEuroToPunt, u"  ",  u"3",     {"read txtEuro", "message: Run-time error 13: Type mismatch"},                      "  ",                "3"},
+        {"letters in punt field: type mismatch, both kept",       names::cmdConvertPuntToEuro, u"1",   u"12abc", {"read txtPunt", "message: Run-time error 13: Type mismatch"},                      "1",                 "12abc"},
+        {"clear empties punt, then euro",                         names::cmdClear,             u"1",   u"2",     {"write txtPunt: ", "write txtEuro: ", "announce: Both fields are empty"},          "",                  ""},
+        {"exit ends, fields untouched",                           names::cmdExit,              u"1",   u"2",     {"end"},                                                                            "1",                 "2"},
+        // clang-format on
     };
     for (const auto& row : rows) {
         INFO(row.name);

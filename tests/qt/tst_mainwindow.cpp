@@ -1,9 +1,9 @@
-#include "hosts/qt/FormWindow.h"
+#include "hosts/qt/MainWindow.h"
 
 #include "hosts/qt/PlatformFonts.h"
 #include "hosts/qt/QtResources.h"
 #include "hosts/qt/QtText.h"
-#include "runtime/FormContract.h"
+#include "runtime/WindowContract.h"
 
 #include "window/FrmEuro.h"
 
@@ -69,7 +69,7 @@ QPalette darkPalette()
 
 } // namespace
 
-class TestFormWindow : public QObject {
+class TestMainWindow : public QObject {
     Q_OBJECT
 
 private slots:
@@ -77,7 +77,7 @@ private slots:
     {
         QLocale::setDefault(QLocale::c());
         qthost::registerFontSubstitutes();
-        form_ = std::make_unique<qthost::FormWindow>(window::frmEuroDefinition);
+        form_ = std::make_unique<qthost::MainWindow>(window::frmEuroDefinition);
         form_->show();
         QApplication::setActiveWindow(form_.get());
         QVERIFY(QTest::qWaitForWindowActive(form_.get()));
@@ -87,8 +87,10 @@ private slots:
 
     void windowProperties()
     {
-        QCOMPARE(form_->windowTitle(), QStringLiteral("Dur Azor Uvuridaro"));
-        QCOMPARE(form_->size(), QSize(410, 319));
+        const runtime::WindowDefinition& definition = window::frmEuroDefinition;
+        QCOMPARE(form_->windowTitle(), qthost::toQString(definition.title));
+        QCOMPARE(form_->size(), QSize(runtime::twipsToPixels(definition.clientWidth),
+                                      runtime::twipsToPixels(definition.clientHeight)));
         QCOMPARE(form_->minimumSize(), form_->maximumSize());
         QVERIFY(!(form_->windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(form_->windowFlags() & Qt::WindowCloseButtonHint);
@@ -120,7 +122,7 @@ private slots:
     // it; what shows on screen stays the control's own text.
     void accessibleTexts()
     {
-        const runtime::FormDefinition& definition = window::frmEuroDefinition;
+        const runtime::WindowDefinition& definition = window::frmEuroDefinition;
         QCOMPARE_GE(definition.accessibleTexts.size(), 6u);
         for (const runtime::AccessibleText& text : definition.accessibleTexts) {
             const QString name = qthost::toQString(text.control);
@@ -154,93 +156,55 @@ private slots:
         }
     }
 
-    void storedGeometry_data()
+    // Each control at its stored place; one sized to its text keeps its
+    // top-left corner and, sized to a wrapped text, its width.
+    void placesAndSizes_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QRect>("pixels");
-
-        QTest::newRow("cmdConvertEuroToPunt") << "cmdConvertEuroToPunt" << QRect(168, 168, 81, 41);
-        QTest::newRow("cmdClear") << "cmdClear" << QRect(176, 120, 65, 33);
-        QTest::newRow("txtPunt") << "txtPunt" << QRect(8, 64, 153, 41);
-        QTest::newRow("txtEuro") << "txtEuro" << QRect(8, 168, 153, 41);
-        QTest::newRow("cmdConvertPuntToEuro") << "cmdConvertPuntToEuro" << QRect(168, 64, 81, 41);
-        QTest::newRow("cmdExit") << "cmdExit" << QRect(8, 280, 81, 33);
-        QTest::newRow("lblConverter") << "lblConverter" << QRect(8, 8, 249, 33);
+        for (const runtime::ControlDefinition& row : window::frmEuroDefinition.controls)
+            QTest::newRow(row.name.data()) << qthost::toQString(row.name);
     }
 
-    void storedGeometry()
+    void placesAndSizes()
     {
         QFETCH(QString, name);
-        QFETCH(QRect, pixels);
-
-        QCOMPARE(control(name)->geometry(), pixels);
-    }
-
-    void sizedToText_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QPoint>("topLeft");
-        QTest::addColumn<int>("width"); // -1: sized to the text too
-
-        QTest::newRow("lblTambrel") << "lblTambrel" << QPoint(328, 296) << -1;
-        QTest::newRow("lblPuntToEuro") << "lblPuntToEuro" << QPoint(256, 176) << 129;
-        QTest::newRow("lblEuroToPunt") << "lblEuroToPunt" << QPoint(256, 72) << 129;
-        QTest::newRow("Label2") << "Label2" << QPoint(8, 152) << -1;
-        QTest::newRow("Label1") << "Label1" << QPoint(8, 48) << -1;
-    }
-
-    void sizedToText()
-    {
-        QFETCH(QString, name);
-        QFETCH(QPoint, topLeft);
-        QFETCH(int, width);
-
-        const auto* label = qobject_cast<const QLabel*>(control(name));
+        const runtime::ControlDefinition& row =
+            *runtime::findControl(window::frmEuroDefinition, name.toStdString());
+        const auto pixels = [](runtime::Twips twips) { return runtime::twipsToPixels(twips); };
+        const QRect stored(pixels(row.left), pixels(row.top), pixels(row.width),
+                           pixels(row.height));
+        const QWidget* control = this->control(name);
+        QCOMPARE(control->pos(), stored.topLeft());
+        if (row.look.sizing == runtime::Sizing::Stored) {
+            QCOMPARE(control->size(), stored.size());
+            // A one-line caption is drawn whole inside its control.
+            if (row.kind == runtime::ControlKind::TextField)
+                return;
+            const QSize needed =
+                QFontMetrics(control->font()).size(Qt::TextSingleLine, shownText(control));
+            QVERIFY(needed.width() <= control->contentsRect().width() &&
+                    needed.height() <= control->contentsRect().height());
+            return;
+        }
+        const auto* label = qobject_cast<const QLabel*>(control);
         QVERIFY(label);
-        QCOMPARE(label->pos(), topLeft);
+        const bool toText = row.look.sizing == runtime::Sizing::ToText;
         const QFontMetrics metrics(label->font());
         const QRect room = label->contentsRect();
         // Snug: room for the text and its indent, and less than a line to spare.
         const QSize needed =
-            width < 0 ? metrics.size(Qt::TextSingleLine, label->text())
-                      : metrics.boundingRect(room, Qt::TextWordWrap, label->text()).size();
-        if (width < 0) {
+            toText ? metrics.size(Qt::TextSingleLine, label->text())
+                   : metrics.boundingRect(room, Qt::TextWordWrap, label->text()).size();
+        if (toText) {
             QVERIFY(room.width() >= needed.width());
             QVERIFY2(
                 room.width() < needed.width() + 2 * metrics.averageCharWidth(),
                 qPrintable(QStringLiteral("%1 wide for %2").arg(room.width()).arg(needed.width())));
         } else {
-            QCOMPARE(label->width(), width);
+            QCOMPARE(label->width(), stored.width());
         }
         QVERIFY(room.height() >= needed.height());
         QVERIFY(room.height() < needed.height() + metrics.height());
-    }
-
-    void captionsFit_data()
-    {
-        QTest::addColumn<QString>("name");
-
-        for (const char* name : {"cmdConvertEuroToPunt", "cmdClear", "cmdConvertPuntToEuro",
-                                 "cmdExit", "lblTambrel", "Label2", "Label1", "lblConverter"})
-            QTest::newRow(name) << name;
-    }
-
-    // Every one-line caption is drawn whole inside its control.
-    void captionsFit()
-    {
-        QFETCH(QString, name);
-
-        const QWidget* widget = control(name);
-        const QFontMetrics metrics(widget->font());
-        const QSize needed = metrics.size(Qt::TextSingleLine, shownText(widget));
-        const QRect room = widget->contentsRect();
-        QVERIFY2(needed.width() <= room.width() && needed.height() <= room.height(),
-                 qPrintable(QStringLiteral("%1 needs %2x%3, has %4x%5")
-                                .arg(name)
-                                .arg(needed.width())
-                                .arg(needed.height())
-                                .arg(room.width())
-                                .arg(room.height())));
     }
 
     void noControlsOverlap()
@@ -263,14 +227,12 @@ private slots:
         QTest::addColumn<qreal>("points");
         QTest::addColumn<bool>("bold");
 
-        QTest::newRow("field") << "txtEuro"
-                               << "Liberation Serif" << 12.0 << false;
-        QTest::newRow("caption keeps 9.75 points") << "Label1"
-                                                   << "Liberation Sans" << 9.75 << false;
-        QTest::newRow("banner") << "lblConverter"
-                                << "Comic Neue" << 18.0 << true;
-        QTest::newRow("button takes the window's font") << "cmdClear"
-                                                        << "Liberation Sans" << 8.25 << false;
+        // clang-format off
+        QTest::newRow("field")                          << "txtEuro"      << "Liberation Serif" << 12.0 << false;
+        QTest::newRow("caption keeps 9.75 points")      << "Label1"       << "Liberation Sans"  << 9.75 << false;
+        QTest::newRow("banner")                         << "lblConverter" << "Comic Neue"       << 18.0 << true;
+        QTest::newRow("button takes the window's font") << "cmdClear"     << "Liberation Sans"  << 8.25 << false;
+        // clang-format on
     }
 
     void fonts()
@@ -414,20 +376,18 @@ private slots:
     // It leaves fullscreen when asked into it, unless asked again at once.
     void fullscreenIsRefusedOnce()
     {
-        qthost::FormWindow fresh(window::frmEuroDefinition);
+        qthost::MainWindow fresh(window::frmEuroDefinition);
         fresh.setWindowState(Qt::WindowFullScreen);
         QTRY_COMPARE(fresh.windowState(), Qt::WindowNoState);
         fresh.setWindowState(Qt::WindowFullScreen);
         QCOMPARE(fresh.windowState(), Qt::WindowFullScreen);
     }
 
-    void focusStartsOnExit() { QCOMPARE(QApplication::focusWidget(), control("cmdExit")); }
-
     // Before any key is pressed, Exit looks focused: its focus frame shows.
     void focusShowsFromTheStart()
     {
         const auto backToForm = qScopeGuard([&] { QApplication::setActiveWindow(form_.get()); });
-        qthost::FormWindow fresh(window::frmEuroDefinition);
+        qthost::MainWindow fresh(window::frmEuroDefinition);
         fresh.show();
         QApplication::setActiveWindow(&fresh);
         QVERIFY(QTest::qWaitForWindowActive(&fresh));
@@ -437,38 +397,11 @@ private slots:
         QVERIFY(exit->grab().toImage() != focused);
     }
 
-    void tabCycle_data()
-    {
-        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-        QTest::addColumn<QStringList>("visited");
-
-        const QStringList forward{"cmdConvertPuntToEuro", "txtEuro", "txtPunt", "cmdClear",
-                                  "cmdConvertEuroToPunt", "cmdExit"};
-        QStringList backward(forward.rbegin() + 1, forward.rend());
-        backward << "cmdExit";
-        QTest::newRow("Tab") << Qt::KeyboardModifiers() << forward;
-        QTest::newRow("Shift+Tab") << Qt::KeyboardModifiers(Qt::ShiftModifier) << backward;
-    }
-
-    void tabCycle()
-    {
-        QFETCH(Qt::KeyboardModifiers, modifiers);
-        QFETCH(QStringList, visited);
-
-        control("cmdExit")->setFocus();
-        QStringList seen;
-        for (qsizetype i = 0; i < visited.size(); ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
-            seen << QApplication::focusWidget()->objectName();
-        }
-        QCOMPARE(seen, visited);
-    }
-
 private:
     QWidget* control(const QString& name) const { return requireControl(*form_, name); }
 
-    std::unique_ptr<qthost::FormWindow> form_;
+    std::unique_ptr<qthost::MainWindow> form_;
 };
 
-QTEST_MAIN(TestFormWindow)
-#include "tst_formwindow.moc"
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

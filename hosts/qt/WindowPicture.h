@@ -11,6 +11,6 @@ namespace qthost {
 // An uncompressed 24-bit bitmap stored without compression in the resources
 // is read in place, and only its visible part is converted; any other
 // picture goes through Qt's image reader.  A null pixmap when there is none.
-QPixmap visiblePicture(const QString& resourcePath, QSize visible);
+QPixmap windowPicture(const QString& resourcePath, QSize visible);
 
 } // namespace qthost

@@ -1,13 +1,14 @@
-#include "FormWindow.h"
+#include "MainWindow.h"
 
 #include "hosts/qt/CommandButton.h"
 #include "hosts/qt/FieldAccessible.h"
 #include "hosts/qt/PlatformFonts.h"
 #include "hosts/qt/QtResources.h"
 #include "hosts/qt/QtText.h"
-#include "hosts/qt/VisiblePicture.h"
+#include "hosts/qt/WindowPicture.h"
 #include "hosts/qt/WindowStateKeeper.h"
-#include "runtime/FormContract.h"
+#include "runtime/MessageText.h"
+#include "runtime/WindowContract.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -69,7 +70,7 @@ QWidget* createControl(const runtime::ControlDefinition& row, QWidget* parent)
 {
     switch (row.kind) {
     case runtime::ControlKind::PushButton:
-        return new CommandButton(toQString(row.text), parent);
+        return new CommandButton(row, parent);
     case runtime::ControlKind::TextField:
         return new QLineEdit(toQString(row.text), parent);
     case runtime::ControlKind::Label:
@@ -116,7 +117,7 @@ void applyGeometry(QWidget* control, const runtime::ControlDefinition& row)
 // is the program's frame, named by its title.  Its fields read whole.
 QAccessibleInterface* accessibleControl(const QString& /*className*/, QObject* object)
 {
-    if (auto* form = qobject_cast<FormWindow*>(object))
+    if (auto* form = qobject_cast<MainWindow*>(object))
         return new QAccessibleWidget(form, QAccessible::Window);
     if (auto* field = qobject_cast<QLineEdit*>(object))
         return new FieldAccessible(field);
@@ -125,7 +126,7 @@ QAccessibleInterface* accessibleControl(const QString& /*className*/, QObject* o
 
 } // namespace
 
-FormWindow::FormWindow(const runtime::FormDefinition& definition, QWidget* parent)
+MainWindow::MainWindow(const runtime::WindowDefinition& definition, QWidget* parent)
     : QWidget(parent)
 {
     QAccessible::installFactory(accessibleControl); // installed once however often called
@@ -138,7 +139,7 @@ FormWindow::FormWindow(const runtime::FormDefinition& definition, QWidget* paren
     setFixedSize(runtime::twipsToPixels(definition.clientWidth),
                  runtime::twipsToPixels(definition.clientHeight));
     picturePath_ = pictureResourcePath(definition.picture);
-    picture_ = visiblePicture(picturePath_, size());
+    picture_ = windowPicture(picturePath_, size());
     new WindowStateKeeper(this);
     setFont(toQFont(definition.font));
     QPalette background = palette();
@@ -150,7 +151,7 @@ FormWindow::FormWindow(const runtime::FormDefinition& definition, QWidget* paren
     describeForScreenReaders(definition);
 }
 
-void FormWindow::buildControls(const runtime::FormDefinition& definition)
+void MainWindow::buildControls(const runtime::WindowDefinition& definition)
 {
     for (const runtime::ControlDefinition& row : definition.controls) {
         QWidget* control = createControl(row, this);
@@ -165,15 +166,15 @@ void FormWindow::buildControls(const runtime::FormDefinition& definition)
 
     std::vector<QWidget*> focusable;
     for (const runtime::ControlDefinition* row : runtime::tabOrder(definition))
-        if (QWidget* control = requireControl(row->name); control->focusPolicy() != Qt::NoFocus)
-            focusable.push_back(control);
+        if (runtime::takesFocus(*row))
+            focusable.push_back(requireControl(row->name));
     for (std::size_t i = 1; i < focusable.size(); ++i)
         setTabOrder(focusable[i - 1], focusable[i]);
-    if (!focusable.empty())
-        focusable.front()->setFocus();
+    if (const runtime::ControlDefinition* first = runtime::firstFocus(definition))
+        requireControl(first->name)->setFocus();
 }
 
-void FormWindow::describeForScreenReaders(const runtime::FormDefinition& definition)
+void MainWindow::describeForScreenReaders(const runtime::WindowDefinition& definition)
 {
     for (const runtime::AccessibleText& text : definition.accessibleTexts) {
         QWidget* target = requireControl(text.control);
@@ -185,20 +186,20 @@ void FormWindow::describeForScreenReaders(const runtime::FormDefinition& definit
             label->setBuddy(control(buddy.control));
 }
 
-QWidget* FormWindow::control(std::string_view name) const
+QWidget* MainWindow::control(std::string_view name) const
 {
     return findChild<QWidget*>(toQString(name), Qt::FindDirectChildrenOnly);
 }
 
-QWidget* FormWindow::requireControl(std::string_view name) const
+QWidget* MainWindow::requireControl(std::string_view name) const
 {
     QWidget* found = control(name);
     if (!found)
-        throw std::logic_error("the window has no control named " + std::string(name));
+        throw std::logic_error(runtime::messages::noControlNamed(name));
     return found;
 }
 
-void FormWindow::centreOnScreen()
+void MainWindow::centreOnScreen()
 {
     QRect frame = frameGeometry();
     frame.moveCenter(screen()->availableGeometry().center());
@@ -211,7 +212,7 @@ void FormWindow::centreOnScreen()
 // finds the focus already there.  Told of them once more after the focus,
 // Orca drops the earlier reports and reads the field as it reads every other
 // control, its value once.
-bool FormWindow::eventFilter(QObject* watched, QEvent* event)
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::FocusIn) {
         QTimer::singleShot(0, watched, [field = qobject_cast<QLineEdit*>(watched)] {
@@ -227,7 +228,7 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void FormWindow::showEvent(QShowEvent* event)
+void MainWindow::showEvent(QShowEvent* event)
 {
     // Show the focus frame from the first frame, not only once a key has moved
     // the focus: Enter or Space already acts on the focused button.  Showing a
@@ -236,19 +237,19 @@ void FormWindow::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
 }
 
-void FormWindow::resizeEvent(QResizeEvent* event)
+void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     // Read more of the picture only when a larger window could show it.
     const QSize shown = picture_.size();
     if (event->size().width() > shown.width() || event->size().height() > shown.height()) {
-        QPixmap larger = visiblePicture(picturePath_, event->size().expandedTo(shown));
+        QPixmap larger = windowPicture(picturePath_, event->size().expandedTo(shown));
         if (larger.width() > shown.width() || larger.height() > shown.height())
             picture_ = std::move(larger);
     }
 }
 
-void FormWindow::paintEvent(QPaintEvent* event)
+void MainWindow::paintEvent(QPaintEvent* event)
 {
     QWidget::paintEvent(event);
     QPainter painter(this);

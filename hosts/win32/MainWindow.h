@@ -3,13 +3,14 @@
 #include "hosts/win32/AccessibleAnnotations.h"
 #include "hosts/win32/GdiObject.h"
 #include "hosts/win32/WindowPicture.h"
-#include "runtime/FormDefinition.h"
+#include "runtime/Host.h"
+#include "runtime/WindowDefinition.h"
 
 #include <windows.h>
 
 #include <exception>
-#include <functional>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -17,24 +18,22 @@ namespace win32host {
 
 // A window built from its stored definition for a screen of a given
 // density: fixed size, the picture painted from the top-left corner, the
-// controls created in tab-index order (which is the order Tab follows), each
-// caption label just before the control it names, placed, sized and coloured
-// after their rows, and annotated for screen readers.  No control is a
-// default or cancel button: Enter clicks only a focused button, Escape
-// nothing; only Alt with a letter clicks a button by its access key.
-class FormWindow {
+// controls created in runtime::creationOrder(), placed, sized and coloured
+// after their rows, and annotated for screen readers.  Keys follow the
+// window's rules in runtime/WindowContract.h; each click of a bound button
+// goes to its handler on the host.
+class MainWindow {
 public:
-    using ClickListener = std::function<void(std::string_view control)>;
-
     // Builds the window hidden.  Throws std::logic_error for a definition
     // that gives an accessible text to a control it does not have,
     // std::runtime_error when Windows refuses a window or a resource is
     // missing.
-    FormWindow(const runtime::FormDefinition& definition, HINSTANCE instance, int dpi,
-               ClickListener onClick);
-    ~FormWindow();
-    FormWindow(const FormWindow&) = delete;
-    FormWindow& operator=(const FormWindow&) = delete;
+    MainWindow(const runtime::WindowDefinition& definition,
+               std::span<const runtime::ClickBinding> bindings, runtime::Host& host,
+               HINSTANCE instance, int dpi);
+    ~MainWindow();
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
 
     // Null once the window is destroyed.
     HWND handle() const noexcept { return window_; }
@@ -56,7 +55,8 @@ private:
     struct Control {
         const runtime::ControlDefinition* row;
         HWND handle;
-        GdiObject<HBRUSH> background; // null when transparent or not a label
+        runtime::ClickHandler handler; // null for a control no click is bound to
+        GdiObject<HBRUSH> background;  // null when transparent or not a label
     };
 
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -73,16 +73,18 @@ private:
     RECT placement(const runtime::ControlDefinition& row, HFONT font, DWORD style,
                    DWORD exStyle) const;
     HFONT createFont(const runtime::FontSpec& stored);
-    void annotateForScreenReaders();
+    void describeForScreenReaders();
     const Control* find(HWND handle) const;
-    const Control* buttonWithAccessKey(wchar_t key) const;
+    const Control* find(const runtime::ControlDefinition* row) const;
+    bool handleKey(const MSG& message);
     void click(const Control& button);
     int pixels(runtime::Twips twips) const;
 
-    const runtime::FormDefinition& definition_;
+    const runtime::WindowDefinition& definition_;
+    std::span<const runtime::ClickBinding> bindings_;
+    runtime::Host& host_;
     HINSTANCE instance_;
     int dpi_;
-    ClickListener onClick_;
     HWND window_ = nullptr;
     std::optional<WindowPicture> picture_;
     std::vector<GdiObject<HFONT>> fonts_;

@@ -2,7 +2,7 @@
 # Fails unless the Linux build of textpath_digest and a Windows build, run by
 # the given command, print the same digest.
 #
-# Usage: tests/compare-digests.sh <linux textpath_digest> <command...>
+# Usage: tests/support/compare-digests.sh <linux textpath_digest> <command...>
 set -euo pipefail
 
 linux_program=$1

@@ -25,7 +25,7 @@ Q_COREAPP_STARTUP_FUNCTION(watchForBoxes)
 
 int main(int argc, char* argv[])
 {
-    runtime::ProjectDescriptor broken = window::project;
+    runtime::ProgramDescriptor broken = window::program;
     broken.startupObject = "frmOther";
     const int status = qthost::start(argc, argv, broken);
     const bool reported = watcher && watcher->seen.size() == 1 &&

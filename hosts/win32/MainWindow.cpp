@@ -1,8 +1,10 @@
-#include "FormWindow.h"
+#include "MainWindow.h"
 
 #include "hosts/win32/DeviceContext.h"
-#include "hosts/win32/WideText.h"
-#include "runtime/FormContract.h"
+#include "hosts/win32/Win32Text.h"
+#include "runtime/ClickDispatch.h"
+#include "runtime/MessageText.h"
+#include "runtime/WindowContract.h"
 
 #include <algorithm>
 #include <cmath>
@@ -18,7 +20,7 @@ constexpr wchar_t windowClassName[] = L"PuntConverterForm";
 constexpr DWORD frameStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD frameExStyle = WS_EX_CONTROLPARENT;
-// Ids 1 and 2 are what the keyboard handling sends for Enter and Escape.
+// Above IDOK and IDCANCEL, which the system sends for Enter and Escape.
 constexpr int firstControlId = 100;
 constexpr double pointsPerInch = 72.0;
 
@@ -62,12 +64,14 @@ void registerWindowClass(HINSTANCE instance, WNDPROC procedure)
 
 } // namespace
 
-FormWindow::FormWindow(const runtime::FormDefinition& definition, HINSTANCE instance, int dpi,
-                       ClickListener onClick)
+MainWindow::MainWindow(const runtime::WindowDefinition& definition,
+                       std::span<const runtime::ClickBinding> bindings, runtime::Host& host,
+                       HINSTANCE instance, int dpi)
     : definition_(definition)
+    , bindings_(bindings)
+    , host_(host)
     , instance_(instance)
     , dpi_(dpi)
-    , onClick_(std::move(onClick))
 {
     registerWindowClass(instance, procedure);
     RECT frame{0, 0, pixels(definition.clientWidth), pixels(definition.clientHeight)};
@@ -82,25 +86,25 @@ FormWindow::FormWindow(const runtime::FormDefinition& definition, HINSTANCE inst
         throw std::runtime_error("the window could not be created");
 }
 
-FormWindow::~FormWindow()
+MainWindow::~MainWindow()
 {
     destroy();
 }
 
-void FormWindow::destroy()
+void MainWindow::destroy()
 {
     if (window_)
         DestroyWindow(window_);
 }
 
-HWND FormWindow::control(std::string_view name) const
+HWND MainWindow::control(std::string_view name) const
 {
     const auto found = std::find_if(controls_.begin(), controls_.end(),
                                     [name](const Control& c) { return c.row->name == name; });
     return found == controls_.end() ? nullptr : found->handle;
 }
 
-void FormWindow::show(int showCommand)
+void MainWindow::show(int showCommand)
 {
     RECT frame{};
     RECT workArea{};
@@ -119,17 +123,11 @@ void FormWindow::show(int showCommand)
     UpdateWindow(window_);
 }
 
-void FormWindow::process(MSG& message)
+void MainWindow::process(MSG& message)
 {
-    // The keyboard handling would also move the focus to the button of an
-    // access key; the focus stays where the user left it.
-    if (message.message == WM_SYSCHAR && window_ &&
-        (message.hwnd == window_ || IsChild(window_, message.hwnd))) {
-        if (const Control* button = buttonWithAccessKey(static_cast<wchar_t>(message.wParam))) {
-            click(*button);
-            return;
-        }
-    }
+    if (window_ && (message.hwnd == window_ || IsChild(window_, message.hwnd)) &&
+        handleKey(message))
+        return;
     // The keyboard handling would also take a bare letter typed on a button
     // as that button's access key; here access keys need Alt, and a letter
     // is for a text field alone.
@@ -142,15 +140,40 @@ void FormWindow::process(MSG& message)
         std::rethrow_exception(std::exchange(pending_, nullptr));
 }
 
-LRESULT CALLBACK FormWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+// Access keys, Enter and Escape as the window's rules say.  The keyboard
+// handling would send Enter and Escape on to a default or cancel button,
+// click again for each repeat of a held Enter, and move the focus to the
+// button of an access key; here the focus stays where the user left it.
+bool MainWindow::handleKey(const MSG& message)
+{
+    const Control* button = nullptr;
+    if (message.message == WM_SYSCHAR) {
+        button =
+            find(runtime::buttonWithAccessKey(definition_, static_cast<char16_t>(message.wParam)));
+    } else if (message.message == WM_KEYDOWN &&
+               (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE)) {
+        const auto key =
+            message.wParam == VK_RETURN ? runtime::DialogKey::Enter : runtime::DialogKey::Escape;
+        const bool repeated = (message.lParam & (LPARAM{1} << 30)) != 0;
+        const Control* focused = find(GetFocus());
+        if (focused && runtime::dialogKeyClicks(key, *focused->row, repeated))
+            click(*focused);
+        return true;
+    }
+    if (button)
+        click(*button);
+    return button != nullptr;
+}
+
+LRESULT CALLBACK MainWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_NCCREATE) {
         auto* self =
-            static_cast<FormWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+            static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         self->window_ = window;
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
-    auto* self = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!self)
         return DefWindowProcW(window, message, wParam, lParam);
     // Exceptions cannot cross the system's frames: keep the first one for
@@ -164,7 +187,7 @@ LRESULT CALLBACK FormWindow::procedure(HWND window, UINT message, WPARAM wParam,
     }
 }
 
-LRESULT FormWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_CREATE:
@@ -196,16 +219,16 @@ LRESULT FormWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
-void FormWindow::onCreate()
+void MainWindow::onCreate()
 {
     const SIZE client{pixels(definition_.clientWidth), pixels(definition_.clientHeight)};
     picture_.emplace(instance_, definition_.picture, client, dpi_,
                      toColorRef(definition_.backColour));
     createControls();
-    annotateForScreenReaders();
+    describeForScreenReaders();
 }
 
-void FormWindow::createControls()
+void MainWindow::createControls()
 {
     // Tab follows creation order.
     const std::vector<const runtime::ControlDefinition*> rows = runtime::creationOrder(definition_);
@@ -214,14 +237,11 @@ void FormWindow::createControls()
     for (const runtime::ControlDefinition* row : rows)
         createControl(*row, id++);
 
-    const auto firstStop = std::find_if(controls_.begin(), controls_.end(), [](const Control& c) {
-        return c.row->kind != runtime::ControlKind::Label;
-    });
-    if (firstStop != controls_.end())
-        focusOnActivation_ = firstStop->handle;
+    if (const Control* first = find(runtime::firstFocus(definition_)))
+        focusOnActivation_ = first->handle;
 }
 
-void FormWindow::createControl(const runtime::ControlDefinition& row, int id)
+void MainWindow::createControl(const runtime::ControlDefinition& row, int id)
 {
     const ControlClass kind = controlClass(row);
     const HFONT font = createFont(row.font.value_or(definition_.font));
@@ -241,10 +261,11 @@ void FormWindow::createControl(const runtime::ControlDefinition& row, int id)
     if (row.kind == runtime::ControlKind::Label && row.look.backColour)
         background = ownGdiObject(CreateSolidBrush(toColorRef(*row.look.backColour)),
                                   "no brush for a label");
-    controls_.push_back({&row, handle, std::move(background)});
+    controls_.push_back(
+        {&row, handle, runtime::clickHandlerOf(bindings_, row.name), std::move(background)});
 }
 
-RECT FormWindow::placement(const runtime::ControlDefinition& row, HFONT font, DWORD style,
+RECT MainWindow::placement(const runtime::ControlDefinition& row, HFONT font, DWORD style,
                            DWORD exStyle) const
 {
     const int left = pixels(row.left);
@@ -270,7 +291,7 @@ RECT FormWindow::placement(const runtime::ControlDefinition& row, HFONT font, DW
     return {left, top, left + width, top + text.bottom + borderHeight};
 }
 
-HFONT FormWindow::createFont(const runtime::FontSpec& stored)
+HFONT MainWindow::createFont(const runtime::FontSpec& stored)
 {
     LOGFONTW logical{};
     logical.lfHeight = -std::lround(stored.points * dpi_ / pointsPerInch);
@@ -282,17 +303,17 @@ HFONT FormWindow::createFont(const runtime::FontSpec& stored)
     return fonts_.back().get();
 }
 
-void FormWindow::annotateForScreenReaders()
+void MainWindow::describeForScreenReaders()
 {
     for (const runtime::AccessibleText& text : definition_.accessibleTexts) {
         HWND target = control(text.control);
         if (!target)
-            throw std::logic_error("the window has no control named " + std::string(text.control));
+            throw std::logic_error(runtime::messages::noControlNamed(text.control));
         annotations_.annotate(target, text.name, text.description);
     }
 }
 
-void FormWindow::onPaint()
+void MainWindow::onPaint()
 {
     PAINTSTRUCT paint{};
     HDC dc = BeginPaint(window_, &paint);
@@ -300,48 +321,20 @@ void FormWindow::onPaint()
     EndPaint(window_, &paint);
 }
 
-void FormWindow::onCommand(WPARAM wParam, LPARAM lParam)
+void MainWindow::onCommand(WPARAM wParam, LPARAM lParam)
 {
-    const Control* button = nullptr;
-    switch (LOWORD(wParam)) {
-    case IDOK: // Enter: clicks the button that has the focus, if one has
-        button = find(GetFocus());
-        break;
-    case IDCANCEL: // Escape: no button is the cancel button
-        return;
-    default:
-        if (HIWORD(wParam) == BN_CLICKED)
-            button = find(reinterpret_cast<HWND>(lParam));
-    }
-    if (button)
-        click(*button);
+    if (HIWORD(wParam) == BN_CLICKED)
+        if (const Control* button = find(reinterpret_cast<HWND>(lParam)))
+            click(*button);
 }
 
-void FormWindow::click(const Control& button)
+void MainWindow::click(const Control& button)
 {
-    if (button.row->kind == runtime::ControlKind::PushButton && onClick_)
-        onClick_(button.row->name);
+    if (button.handler)
+        runtime::deliverClick(host_, button.handler);
 }
 
-const FormWindow::Control* FormWindow::buttonWithAccessKey(wchar_t key) const
-{
-    const auto upper = [](wchar_t c) {
-        return static_cast<wchar_t>(reinterpret_cast<ULONG_PTR>(
-            CharUpperW(reinterpret_cast<LPWSTR>(static_cast<ULONG_PTR>(c)))));
-    };
-    for (const Control& control : controls_) {
-        if (control.row->kind != runtime::ControlKind::PushButton)
-            continue;
-        const std::u16string_view text = control.row->text;
-        const std::size_t marker = text.find(u'&');
-        if (marker != text.npos && marker + 1 < text.size() && text[marker + 1] != u'&' &&
-            upper(static_cast<wchar_t>(text[marker + 1])) == upper(key))
-            return &control;
-    }
-    return nullptr;
-}
-
-LRESULT FormWindow::onCtlColor(HDC dc, HWND handle)
+LRESULT MainWindow::onCtlColor(HDC dc, HWND handle)
 {
     const Control* control = find(handle);
     if (!control || !picture_)
@@ -360,7 +353,7 @@ LRESULT FormWindow::onCtlColor(HDC dc, HWND handle)
     return reinterpret_cast<LRESULT>(picture_->brushBehind(dc, origin));
 }
 
-void FormWindow::onActivate(WPARAM wParam)
+void MainWindow::onActivate(WPARAM wParam)
 {
     // Left alone, activation would put the focus on the frame itself.
     if (LOWORD(wParam) == WA_INACTIVE) {
@@ -372,19 +365,26 @@ void FormWindow::onActivate(WPARAM wParam)
     }
 }
 
-void FormWindow::onDestroy()
+void MainWindow::onDestroy()
 {
     annotations_.clear();
 }
 
-const FormWindow::Control* FormWindow::find(HWND handle) const
+const MainWindow::Control* MainWindow::find(HWND handle) const
 {
     const auto found = std::find_if(controls_.begin(), controls_.end(),
                                     [handle](const Control& c) { return c.handle == handle; });
     return found == controls_.end() ? nullptr : &*found;
 }
 
-int FormWindow::pixels(runtime::Twips twips) const
+const MainWindow::Control* MainWindow::find(const runtime::ControlDefinition* row) const
+{
+    const auto found = std::find_if(controls_.begin(), controls_.end(),
+                                    [row](const Control& c) { return c.row == row; });
+    return found == controls_.end() ? nullptr : &*found;
+}
+
+int MainWindow::pixels(runtime::Twips twips) const
 {
     return runtime::twipsToPixels(twips, dpi_);
 }

@@ -55,7 +55,11 @@ TEST_CASE("arithmetic")
         {"1 punt", punts, 1.0, 1.2697380784291816},
         {"100 punts", punts, 100.0, 126.97380784291816},
         {"1.23 punts, rounded once", punts, 1.23, 1.5617778364678934},
+        // Without the scaling step each of these ends one or two units in the
+        // last place away.
         {"scaled before dividing, not after", punts, 21821990528.67, 27708212321.373245},
+        {"scaled, a cent amount", punts, 39209.64, 49785.972949499977},
+        {"scaled, rounding the other way", punts, 45147.93, 57326.045883255196},
         {"0 punts", punts, 0.0, 0.0},
         {"negative punts", punts, -1.0, -1.2697380784291816},
         {"huge punts, scaled past double range", punts, 1.4e308, 1.7776333098008543e308},

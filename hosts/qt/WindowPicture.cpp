@@ -1,4 +1,4 @@
-#include "VisiblePicture.h"
+#include "WindowPicture.h"
 
 #include <QColor>
 #include <QImage>
@@ -63,7 +63,7 @@ QImage visiblePartOfBitmap(const uchar* data, qint64 size, QSize visible)
 
 } // namespace
 
-QPixmap visiblePicture(const QString& resourcePath, QSize visible)
+QPixmap windowPicture(const QString& resourcePath, QSize visible)
 {
     const QResource resource(resourcePath);
     if (resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression) {

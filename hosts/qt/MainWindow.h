@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/FormDefinition.h"
+#include "runtime/WindowDefinition.h"
 
 #include <QPixmap>
 #include <QString>
@@ -18,11 +18,11 @@ namespace qthost {
 // size, the controls keep their places and more of the picture shows, the
 // back colour beyond it.  Throws std::logic_error for a definition that
 // names a control it does not have.
-class FormWindow : public QWidget {
+class MainWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit FormWindow(const runtime::FormDefinition& definition, QWidget* parent = nullptr);
+    explicit MainWindow(const runtime::WindowDefinition& definition, QWidget* parent = nullptr);
 
     // The control of that name, or nullptr.
     QWidget* control(std::string_view name) const;
@@ -38,8 +38,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void buildControls(const runtime::FormDefinition& definition);
-    void describeForScreenReaders(const runtime::FormDefinition& definition);
+    void buildControls(const runtime::WindowDefinition& definition);
+    void describeForScreenReaders(const runtime::WindowDefinition& definition);
     QWidget* requireControl(std::string_view name) const;
 
     QString picturePath_;

@@ -1,4 +1,6 @@
-#include "runtime/FormContract.h"
+#include "runtime/WindowContract.h"
+
+#include "runtime/FieldHandles.h"
 
 #include "Checks.h"
 
@@ -22,7 +24,7 @@ constexpr runtime::ControlDefinition controls[] = {
 };
 constexpr runtime::Buddy caption{"lblField", "txtField"};
 
-runtime::FormDefinition form(std::span<const runtime::Buddy> buddies = {&caption, 1})
+runtime::WindowDefinition form(std::span<const runtime::Buddy> buddies = {&caption, 1})
 {
     return {"frmTest", u"Test", 100, 100, {}, {}, {}, controls, {}, buddies};
 }
@@ -52,12 +54,12 @@ TEST_CASE("a descriptor is checked against its window")
     };
     for (const auto& row : rows) {
         INFO(row.name);
-        const runtime::FormDefinition window = form({&row.buddy, 1});
-        const runtime::ProjectDescriptor project{
+        const runtime::WindowDefinition window = form({&row.buddy, 1});
+        const runtime::ProgramDescriptor program{
             row.startupObject, window, {&row.binding, 1}, {}, {}, {}};
         bool sound = true;
         try {
-            runtime::checkDescriptor(project);
+            runtime::checkDescriptor(program);
         } catch (const std::logic_error&) {
             sound = false;
         }
@@ -67,7 +69,7 @@ TEST_CASE("a descriptor is checked against its window")
 
 TEST_CASE("the window's rules as each host applies them")
 {
-    const runtime::FormDefinition window = form();
+    const runtime::WindowDefinition window = form();
     // Rows by their place in the table: 0 cmdLater, 1 lblField, 2 txtField, 3 cmdFirst.
     using Rows = std::vector<const runtime::ControlDefinition*>;
     CHECK(runtime::tabOrder(window) ==
@@ -75,17 +77,40 @@ TEST_CASE("the window's rules as each host applies them")
     CHECK(runtime::creationOrder(window) ==
           Rows{&controls[3], &controls[0], &controls[1], &controls[2]});
 
-    CHECK(runtime::requireField(window, "txtField").name == "txtField");
+    CHECK(runtime::firstFocus(window) == &controls[3]);
+
+    // A handle per field, found once; any other name is a run-time error.
+    const runtime::FieldHandles<const char*> fields(
+        window, [](std::string_view name) { return name == "txtField" ? "edit" : nullptr; });
+    CHECK(std::string_view(fields.require("txtField")) == "edit");
     try {
-        runtime::requireField(window, "cmdFirst");
+        fields.require("cmdFirst");
         FAIL_CHECK("a button was taken for a field");
     } catch (const runtime::RuntimeError& error) {
         CHECK(utf8(error.report()) ==
               "The window has no field named cmdFirst.\n\nRun-time error 440: Field access failed");
     }
+    CHECK_THROWS_AS(runtime::FieldHandles<const char*>(
+                        window, [](std::string_view) -> const char* { return nullptr; }),
+                    std::logic_error);
 
     const runtime::ClickBinding bindings[] = {{"cmdFirst", handler}, {"cmdLater", otherHandler}};
-    const runtime::ProjectDescriptor project{"frmTest", window, bindings, {}, {}, {}};
-    CHECK((runtime::clickHandlerOf(project, "cmdLater") == &otherHandler));
-    CHECK((runtime::clickHandlerOf(project, "txtField") == nullptr));
+    CHECK((runtime::clickHandlerOf(bindings, "cmdLater") == &otherHandler));
+    CHECK((runtime::clickHandlerOf(bindings, "txtField") == nullptr));
+}
+
+// Which key clicks which button on each host: tests/support/Conformance.cpp.
+TEST_CASE("an access key is the character after a single &")
+{
+    const struct {
+        std::u16string_view caption;
+        char16_t key;
+    } captions[] = {
+        {u"Co&nvert", u'N'}, {u"&x", u'X'},        {u"E&xit&", u'X'}, {u"No key", 0},
+        {u"Trailing&", 0},   {u"A && B &c", u'C'}, {u"&&", 0},
+    };
+    for (const auto& row : captions) {
+        INFO(utf8(row.caption));
+        CHECK(runtime::accessKey(row.caption) == row.key);
+    }
 }

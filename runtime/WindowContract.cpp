@@ -1,0 +1,117 @@
+#include "WindowContract.h"
+
+#include "runtime/Ascii.h"
+#include "runtime/MessageText.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+
+namespace runtime {
+
+namespace {
+
+bool isKind(const ControlDefinition* row, ControlKind kind)
+{
+    return row && row->kind == kind;
+}
+
+} // namespace
+
+void checkDescriptor(const ProgramDescriptor& program)
+{
+    const WindowDefinition& form = program.window;
+    if (program.startupObject != form.name)
+        throw std::logic_error(messages::startupObjectIsNotTheWindow());
+    for (const ClickBinding& binding : program.clickBindings)
+        if (!isKind(findControl(form, binding.control), ControlKind::PushButton))
+            throw std::logic_error(messages::clickBoundToNoButton(binding.control));
+    for (const Buddy& buddy : form.buddies)
+        if (!isKind(findControl(form, buddy.label), ControlKind::Label) ||
+            !findControl(form, buddy.control))
+            throw std::logic_error(messages::captionLinkBroken(buddy.label));
+}
+
+const ControlDefinition* findControl(const WindowDefinition& form, std::string_view name)
+{
+    const auto found =
+        std::find_if(form.controls.begin(), form.controls.end(),
+                     [name](const ControlDefinition& row) { return row.name == name; });
+    return found == form.controls.end() ? nullptr : &*found;
+}
+
+bool takesFocus(const ControlDefinition& row)
+{
+    return row.kind != ControlKind::Label;
+}
+
+std::vector<const ControlDefinition*> tabOrder(const WindowDefinition& form)
+{
+    std::vector<const ControlDefinition*> rows;
+    for (const ControlDefinition& row : form.controls)
+        rows.push_back(&row);
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const auto* a, const auto* b) { return a->tabIndex < b->tabIndex; });
+    return rows;
+}
+
+const ControlDefinition* firstFocus(const WindowDefinition& form)
+{
+    const std::vector<const ControlDefinition*> rows = tabOrder(form);
+    const auto found =
+        std::find_if(rows.begin(), rows.end(), [](const auto* row) { return takesFocus(*row); });
+    return found == rows.end() ? nullptr : *found;
+}
+
+std::vector<const ControlDefinition*> creationOrder(const WindowDefinition& form)
+{
+    std::vector<const ControlDefinition*> rows = tabOrder(form);
+    const auto rowNamed = [&rows](std::string_view name) {
+        return std::find_if(rows.begin(), rows.end(),
+                            [name](const auto* row) { return row->name == name; });
+    };
+    for (const Buddy& buddy : form.buddies) {
+        const auto label = rowNamed(buddy.label);
+        if (label == rows.end())
+            continue;
+        const ControlDefinition* caption = *label;
+        rows.erase(label);
+        rows.insert(rowNamed(buddy.control), caption);
+    }
+    return rows;
+}
+
+ClickHandler clickHandlerOf(std::span<const ClickBinding> bindings, std::string_view control)
+{
+    const auto found =
+        std::find_if(bindings.begin(), bindings.end(),
+                     [control](const ClickBinding& b) { return b.control == control; });
+    return found == bindings.end() ? nullptr : found->handler;
+}
+
+char16_t accessKey(std::u16string_view caption)
+{
+    for (std::size_t at = caption.find(u'&'); at != caption.npos && at + 1 < caption.size();
+         at = caption.find(u'&', at + 2)) {
+        if (caption[at + 1] != u'&')
+            return upperAscii(caption[at + 1]);
+    }
+    return 0;
+}
+
+const ControlDefinition* buttonWithAccessKey(const WindowDefinition& form, char16_t key)
+{
+    const auto found =
+        std::find_if(form.controls.begin(), form.controls.end(), [key](const auto& row) {
+            return row.kind == ControlKind::PushButton && key != 0 &&
+                   accessKey(row.text) == upperAscii(key);
+        });
+    return found == form.controls.end() ? nullptr : &*found;
+}
+
+bool dialogKeyClicks(DialogKey key, const ControlDefinition& focused, bool autoRepeated)
+{
+    return key == DialogKey::Enter && focused.kind == ControlKind::PushButton && !autoRepeated;
+}
+
+} // namespace runtime

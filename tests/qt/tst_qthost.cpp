@@ -1,0 +1,239 @@
+#include "hosts/qt/QtHost.h"
+
+#include "runtime/Ascii.h"
+
+#include "window/FrmEuro.h"
+
+#include "Conformance.h"
+#include "ModalWatcher.h"
+#include "WindowControls.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <map>
+#include <memory>
+
+namespace {
+
+class QtAdapter final : public conformance::Adapter {
+public:
+    runtime::Host& reset(bool recording) override
+    {
+        host_.reset();
+        host_ = std::make_unique<qthost::QtHost>(recording ? conformance::recordingProgram()
+                                                           : window::program);
+        host_->window().show();
+        QApplication::setActiveWindow(&host_->window());
+        if (!QTest::qWaitForWindowActive(&host_->window()))
+            qFatal("the window did not become active");
+        conformance::clicks().clear();
+        return *host_;
+    }
+    void focus(std::string_view control) override { widget(control)->setFocus(); }
+    std::string focused() override
+    {
+        const QWidget* focus = QApplication::focusWidget();
+        return focus ? focus->objectName().toStdString() : std::string();
+    }
+    void press(conformance::Key key, char letter) override
+    {
+        using conformance::Key;
+        QWidget* target = QApplication::focusWidget();
+        if (key == Key::HeldEnter) {
+            for (const bool repeated : {false, true, true, true}) {
+                QKeyEvent down(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier,
+                               QStringLiteral("\r"), repeated);
+                QApplication::sendEvent(target, &down);
+                QTest::qWait(150);
+            }
+            QTest::keyRelease(target, Qt::Key_Return);
+        } else if (key == Key::AltLetter) {
+            QTest::keySequence(
+                target, QKeySequence(Qt::ALT | Qt::Key(runtime::upperAscii(char16_t(letter)))));
+        } else if (key == Key::Letter) {
+            QTest::keyClick(target, letter);
+        } else {
+            const std::map<Key, QKeyCombination> keys{
+                {Key::Tab, Qt::Key_Tab},
+                {Key::ShiftTab, Qt::SHIFT | Qt::Key_Tab},
+                {Key::Enter, Qt::Key_Return},
+                {Key::KeypadEnter, Qt::KeypadModifier | Qt::Key_Enter},
+                {Key::Space, Qt::Key_Space},
+                {Key::Escape, Qt::Key_Escape}};
+            QTest::keyClick(target, keys.at(key).key(), keys.at(key).keyboardModifiers());
+        }
+        QTest::qWait(250); // longer than the press shown by a keyboard click
+    }
+    void click(std::string_view button) override
+    {
+        QTest::mouseClick(widget(button), Qt::LeftButton);
+    }
+    void watchBoxes() override { watcher_ = std::make_unique<ModalWatcher>(); }
+    std::vector<conformance::SeenBox> boxes() override
+    {
+        std::vector<conformance::SeenBox> seen;
+        for (const ModalWatcher::SeenBox& box : watcher_->seen)
+            seen.push_back({box.title.toStdU16String(), box.text.toStdU16String(), box.buttonCount,
+                            box.icon == QMessageBox::NoIcon && box.textFormat == Qt::PlainText &&
+                                box.modal && box.okButtonOnly && !box.buttonsHaveIcons});
+        return seen;
+    }
+
+private:
+    QWidget* widget(std::string_view name) const
+    {
+        return requireControl(host_->window(), QString::fromUtf8(name));
+    }
+
+    std::unique_ptr<qthost::QtHost> host_;
+    std::unique_ptr<ModalWatcher> watcher_;
+};
+
+} // namespace
+
+class TestQtHost : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale::c());
+        // Each test closes its own window; the test run goes on.
+        QApplication::setQuitOnLastWindowClosed(false);
+    }
+
+    void init()
+    {
+        host_ = std::make_unique<qthost::QtHost>(window::program);
+        host_->window().show();
+        QApplication::setActiveWindow(&host_->window());
+        QVERIFY(QTest::qWaitForWindowActive(&host_->window()));
+    }
+
+    void cleanup() { host_.reset(); }
+
+    void followsTheWindowRules()
+    {
+        for (const QPushButton* each : host_->window().findChildren<QPushButton*>())
+            QVERIFY(!each->isDefault() && !each->autoDefault());
+        QtAdapter adapter;
+        const std::vector<std::string> failures = conformance::run(adapter);
+        QVERIFY2(failures.empty(), failures.empty() ? "" : failures.front().c_str());
+    }
+
+    // A long result shows its sign and first digits; what was typed, and
+    // its cursor, stay as they were.
+    void writtenResultShowsFromItsStart()
+    {
+        QTest::keyClicks(field("txtPunt"), "-1e307");
+        QTest::mouseClick(button("cmdConvertPuntToEuro"), Qt::LeftButton);
+        QVERIFY(field("txtEuro")->text().startsWith(u'-'));
+        QCOMPARE(field("txtEuro")->cursorPosition(), 0);
+        QCOMPARE(field("txtPunt")->cursorPosition(), 6);
+    }
+
+    void altXEndsTheProgram()
+    {
+        field("txtPunt")->setFocus();
+        QTest::keySequence(&host_->window(), QKeySequence(Qt::ALT | Qt::Key_X));
+        QTRY_VERIFY(!host_->window().isVisible());
+    }
+
+    void accessKeysWorkRightAfterTheBox()
+    {
+        ModalWatcher watcher;
+        QTest::mouseClick(button("cmdConvertEuroToPunt"), Qt::LeftButton);
+        QCOMPARE(watcher.seen.size(), 1);
+
+        field("txtEuro")->setText("100");
+        QTRY_VERIFY(QApplication::focusWidget());
+        QTest::keySequence(QApplication::focusWidget(), QKeySequence(Qt::ALT | Qt::Key_N));
+        QTRY_VERIFY(!field("txtPunt")->text().isEmpty());
+    }
+
+    void largeInput_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<bool>("pasted");
+        QTest::addColumn<QString>("result");  // in the punt field; empty when a message shows
+        QTest::addColumn<QString>("message"); // how the message ends
+
+        const QString overflow = QStringLiteral("Run-time error 6: Overflow");
+        const QString mismatch = QStringLiteral("Run-time error 13: Type mismatch");
+        const qsizetype longest = 32767;
+        QTest::newRow("longest field of nines") << QString(longest, '9') << false << "" << overflow;
+        QTest::newRow("longest field, a number near 1")
+            << "1." + QString(longest - 2, '0') << false << "0.787564"
+            << "";
+        QTest::newRow("longest field of letters")
+            << QString(longest, 'x') << false << "" << mismatch;
+        QTest::newRow("million-digit paste") << QString(1'000'000, '7') << true << "" << overflow;
+        QTest::newRow("million-letter paste") << QString(1'000'000, 'x') << true << "" << mismatch;
+    }
+
+    // Any amount of text ends in a result or a short, clear message, and the
+    // window goes on taking clicks.
+    void largeInput()
+    {
+        QFETCH(QString, input);
+        QFETCH(bool, pasted);
+        QFETCH(QString, result);
+        QFETCH(QString, message);
+
+        QLineEdit* euro = field("txtEuro");
+        if (pasted) {
+            QApplication::clipboard()->setText(input);
+            euro->clear();
+            euro->paste();
+        } else {
+            euro->setText(input);
+        }
+        const QString typed = euro->text();
+        QVERIFY(!typed.isEmpty());
+        field("txtPunt")->setText("before");
+
+        ModalWatcher watcher;
+        QTest::mouseClick(button("cmdConvertEuroToPunt"), Qt::LeftButton);
+        QCOMPARE(euro->text(), typed);
+        if (message.isEmpty()) {
+            QCOMPARE(watcher.seen.size(), 0);
+            QCOMPARE(field("txtPunt")->text(), result);
+        } else {
+            QCOMPARE(watcher.seen.size(), 1);
+            QVERIFY(watcher.seen.front().text.endsWith(message));
+            QVERIFY(watcher.seen.front().text.size() < 400);
+            QCOMPARE(field("txtPunt")->text(), QStringLiteral("before"));
+        }
+
+        QTest::mouseClick(button("cmdClear"), Qt::LeftButton);
+        QVERIFY(euro->text().isEmpty() && field("txtPunt")->text().isEmpty());
+    }
+
+    void windowIconHasTheListedSizes()
+    {
+        // The icon comes once the first frame is out.
+        QTRY_VERIFY(!host_->window().windowIcon().isNull());
+        const QList<QSize> sizes = host_->window().windowIcon().availableSizes();
+        for (const int side : {16, 32, 48})
+            QVERIFY2(sizes.contains(QSize(side, side)), qPrintable(QString::number(side)));
+    }
+
+private:
+    QWidget* control(const QString& name) const { return requireControl(host_->window(), name); }
+    QLineEdit* field(const QString& name) const { return qobject_cast<QLineEdit*>(control(name)); }
+    QPushButton* button(const QString& name) const
+    {
+        return qobject_cast<QPushButton*>(control(name));
+    }
+
+    std::unique_ptr<qthost::QtHost> host_;
+};
+
+QTEST_MAIN(TestQtHost)
+#include "tst_qthost.moc"
