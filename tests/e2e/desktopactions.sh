@@ -70,13 +70,7 @@ check_sizes() { # <what> <mark> refused|obeyed|undone
 
 shots=$(mktemp -d -p "$XDG_RUNTIME_DIR")
 import -window root "$shots/empty.png"
-start_program "$program"
-trap 'kill $pid 2>/dev/null || true' EXIT
-focus_window "$pid"
-keys Tab Tab
-type_text 10
-keys Tab
-type_text abc
+start_with_both_fields "$program"
 keys Tab # onto Clear: no blinking text cursor in the pictures
 sleep 0.5
 import -window root "$shots/window.png"

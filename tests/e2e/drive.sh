@@ -25,6 +25,18 @@ start_program() { # <command> [arguments...]
     pid=$!
 }
 
+# Starts <program> as start_program does, gives it the keyboard, and types
+# 10 into the euro field and abc into the punt field, which keeps the keyboard.
+start_with_both_fields() { # <program>
+    start_program "$1"
+    trap 'kill $pid 2>/dev/null || true' EXIT
+    focus_window "$pid"
+    keys Tab Tab
+    type_text 10
+    keys Tab
+    type_text abc
+}
+
 check() { # <what> <expected> <actual>
     if [[ $2 == "$3" ]]; then
         passes=$((passes + 1))

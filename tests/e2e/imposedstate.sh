@@ -11,13 +11,7 @@ source "$(dirname "$0")/drive.sh"
 declare -A binding=([maximise]=super+shift+m [fullscreen]=super+shift+f)
 target=$2 state=$3
 
-start_program "$1"
-trap 'kill $pid 2>/dev/null || true' EXIT
-focus_window "$pid"
-keys Tab Tab
-type_text 10
-keys Tab
-type_text abc
+start_with_both_fields "$1"
 if [[ $target == box ]]; then
     keys alt+o # letters bring up the box, which takes the keyboard
     wait_for_windows 2
