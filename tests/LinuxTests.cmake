@@ -31,21 +31,39 @@ foreach(script IN ITEMS endtoend writesnothing windowframe)
     set_tests_properties(${script} PROPERTIES TIMEOUT 120)
 endforeach()
 
-# The same program as a native Wayland client on weston: the shared
-# end-to-end cases, its look against X11's, and each state the compositor
-# can impose on the window and on the message box.
+# The same program as a native Wayland client: on each compositor the shared
+# end-to-end cases and what its user can do to the window (a row of
+# tests/e2e/desktopactions.sh actions, "=obeyed" where the compositor
+# imposes the state, "=undone" where the program takes its size back); on
+# weston its look against X11's, and each state weston can impose on the
+# window and on the message box.
 # They run on the unsanitized build: the sanitized program, several times
 # slower, falls behind the keys these scripts time, and leak checks at exit
 # report the Wayland libraries' own objects.  The X11 cases above run on both.
 if(NOT PUNT_SANITIZE)
     set(wayland_session ${PROJECT_SOURCE_DIR}/scripts/wayland-session)
-    add_test(NAME wayland_endtoend
-        COMMAND ${wayland_session} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/endtoend.sh
-                $<TARGET_FILE:punt-converter>)
+    set(desktop_actions
+        "weston edge=undone corner=undone maximise=obeyed fullscreen=obeyed box-return box-rounds"
+        "sway edge corner tile=obeyed fullscreen=obeyed box-place box-return box-rounds"
+        "kwin edge corner maximise tile fullscreen=obeyed box-place box-return box-rounds"
+        "mutter edge corner maximise tile fullscreen box-return box-rounds")
+    set(wayland_tests)
+    foreach(row IN LISTS desktop_actions)
+        separate_arguments(row)
+        list(POP_FRONT row compositor)
+        add_test(NAME wayland_endtoend_${compositor}
+            COMMAND ${wayland_session} --compositor=${compositor}
+                    ${CMAKE_CURRENT_SOURCE_DIR}/e2e/endtoend.sh $<TARGET_FILE:punt-converter>)
+        add_test(NAME wayland_desktop_${compositor}
+            COMMAND ${wayland_session} --compositor=${compositor}
+                    ${CMAKE_CURRENT_SOURCE_DIR}/e2e/desktopactions.sh
+                    $<TARGET_FILE:punt-converter> ${row})
+        list(APPEND wayland_tests wayland_endtoend_${compositor} wayland_desktop_${compositor})
+    endforeach()
     add_test(NAME wayland_look
         COMMAND ${wayland_session} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/waylandlook.sh
                 $<TARGET_FILE:punt-converter>)
-    set(wayland_tests wayland_endtoend wayland_look)
+    list(APPEND wayland_tests wayland_look)
     foreach(target IN ITEMS window box)
         foreach(state IN ITEMS maximise fullscreen)
             add_test(NAME wayland_${state}_${target}

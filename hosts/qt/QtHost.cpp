@@ -135,13 +135,18 @@ void QtHost::showMessage(std::u16string_view prompt)
         giveOwnCaption(box);
     // A click on the window behind the box gives it the keyboard on some
     // desktops (sway, GNOME), where every key is lost while the box is
-    // open; ask for the box to be active again.  X11 window managers keep
-    // the keyboard on a modal box themselves.
+    // open.  sway turns a request to activate the box into a hint, and
+    // mutter often refuses it as older than the click, but each gives a
+    // newly shown window the keyboard: the box shows itself anew.  X11
+    // window managers keep the keyboard on a modal box themselves.
     if (onWayland())
         QObject::connect(qApp, &QGuiApplication::focusWindowChanged, &box,
                          [&box, main = window_.windowHandle()](QWindow* focused) {
                              if (focused && focused == main)
-                                 QTimer::singleShot(0, &box, [&box] { box.activateWindow(); });
+                                 QTimer::singleShot(0, &box, [&box] {
+                                     if (box.windowHandle())
+                                         showAgain(*box.windowHandle());
+                                 });
                          });
     box.exec();
 

@@ -50,4 +50,14 @@ void advertiseFixedSize(QWindow& window)
     wl_surface_commit(surface);
 }
 
+void showAgain(QWindow& window)
+{
+    QPlatformWindow* handle = window.handle();
+    if (!handle || !nativeResource("xdg_toplevel", window))
+        return;
+    handle->setVisible(false);
+    handle->setVisible(true);
+    advertiseFixedSize(window);
+}
+
 } // namespace qthost

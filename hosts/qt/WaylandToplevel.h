@@ -13,4 +13,9 @@ bool onWayland();
 // Does nothing for a window without a Wayland toplevel.
 void advertiseFixedSize(QWindow& window);
 
+// Gives the shown Wayland <window> a new surface, which the compositor maps
+// as a new window, fixed in size like the one before; the widgets in it
+// never see it hidden.
+void showAgain(QWindow& window);
+
 } // namespace qthost

@@ -30,6 +30,13 @@ bool WindowStateKeeper::eventFilter(QObject* watched, QEvent* event)
     case QEvent::WindowStateChange:
         returnToNormal();
         break;
+    // Weston lets Qt's decoration drag an edge whatever the maximum it
+    // heard; outside a filling state the window takes its own size back.
+    case QEvent::Resize:
+        if (onWayland() && !(window_->windowState() & filling) &&
+            window_->size() != window_->minimumSize())
+            window_->resize(window_->minimumSize());
+        break;
     // A message box fixes its own size when it shows and again whenever its
     // layout, style or font changes.  So the window handles these first and
     // the maximum is lifted at once, before any configure is clamped to it.

@@ -16,7 +16,9 @@ namespace qthost {
 // (GNOME), KWin and wlroots (sway) treat a window as fixed: no edge drag,
 // no maximise or half-tiling, and sway floats it at its own size.  Weston
 // maximises it anyway and ends a client whose maximised surface does not
-// take the configured size exactly (fullscreen anywhere may be larger too).
+// take the configured size exactly (fullscreen anywhere may be larger too),
+// and resizes it by an edge drag; KWin and sway fullscreen it.  Outside
+// those states the window goes back to its own size at once.
 // Qt 6.4 clamps every configured size to the window's maximum and
 // acknowledges it before the window hears of the new state, so no state
 // change can lift the maximum in time.  Qt's maximum is therefore lifted

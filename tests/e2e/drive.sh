@@ -25,6 +25,18 @@ start_program() { # <command> [arguments...]
     pid=$!
 }
 
+# Starts <program> as start_program does, gives it the keyboard, and types
+# 10 into the euro field and abc into the punt field, which keeps the keyboard.
+start_with_both_fields() { # <program>
+    start_program "$1"
+    trap 'kill $pid 2>/dev/null || true' EXIT
+    focus_window "$pid"
+    keys Tab Tab
+    type_text 10
+    keys Tab
+    type_text abc
+}
+
 check() { # <what> <expected> <actual>
     if [[ $2 == "$3" ]]; then
         passes=$((passes + 1))
@@ -179,15 +191,28 @@ use_every_path() { # <pid>
     exit_with_alt_x "$1"
 }
 
-# Saves the screen of the Wayland session with the pointer (top left) and
-# the title row of Qt's decoration blanked: weston's pointer sits in the
-# corner, and Qt lays the title out afresh, a fraction of a pixel apart,
-# whenever it makes its decoration again (it drops it in fullscreen).
-# Prints the program window's client area as WxH+X+Y.
+# The main window's sizes as the program gave them, one a line.
+window_sizes() {
+    local surface
+    surface=$(grep -o -m1 'new id xdg_surface@[0-9]*' "$protocol_log" | grep -o '[0-9]*$')
+    grep -o -- "-> xdg_surface@$surface\.set_window_geometry([^)]*)" "$protocol_log" |
+        sed 's/.*(\(.*\))/\1/; s/, /,/g' | cut -d, -f3,4 | tr , x
+}
+
+# "yes" when a size since <mark> (a count of sizes) is wider than <size>:
+# a filling state, not only Qt's frame dropped in fullscreen.
+grew_since() { # <mark> <size>
+    window_sizes | tail -n +$(($1 + 1)) |
+        awk -F x -v own="${2%x*}" '$1 > own { wide = 1 } END { print wide ? "yes" : "no" }'
+}
+
+# Saves the screen of the Wayland session (whose pointer is invisible) with
+# the title row of Qt's decoration blanked: Qt lays the title out afresh, a
+# fraction of a pixel apart, whenever it makes its decoration again (it
+# drops it in fullscreen).  Prints the program window's client area as WxH+X+Y.
 wayland_screen() { # <output.png>
     local background='#404040' width height x y
     import -window root "$1"
-    mogrify -fill "$background" -draw 'rectangle 0,0 31,31' "$1"
     read -r width height x y < <(convert "$1" -trim -format '%w %h %X %Y\n' info: | tr -d +)
     mogrify -fill "$background" -draw "rectangle $x,$y $((x + width - 1)),$((y + 29))" "$1"
     echo "$((width - 6))x$((height - 33))+$((x + 3))+$((y + 30))"

@@ -11,13 +11,7 @@ source "$(dirname "$0")/drive.sh"
 declare -A binding=([maximise]=super+shift+m [fullscreen]=super+shift+f)
 target=$2 state=$3
 
-start_program "$1"
-trap 'kill $pid 2>/dev/null || true' EXIT
-focus_window "$pid"
-keys Tab Tab
-type_text 10
-keys Tab
-type_text abc
+start_with_both_fields "$1"
 if [[ $target == box ]]; then
     keys alt+o # letters bring up the box, which takes the keyboard
     wait_for_windows 2
@@ -28,6 +22,7 @@ fi
 sleep 0.5 # a new window is made before it is painted
 shots=$(mktemp -d -p "$XDG_RUNTIME_DIR")
 wayland_screen "$shots/before.png" >/dev/null
+own_size=$(window_sizes | tail -n1) mark=$(window_sizes | wc -l)
 xdotool key --clearmodifiers "${binding[$state]}"
 sleep 2 # the state comes, and is undone
 keys Tab shift+Tab # the focus leaves and comes back: the program draws anew
@@ -35,6 +30,7 @@ sleep 1
 kill -0 "$pid" 2>/dev/null && alive=yes || alive=no
 check "imposed $state on the $target, the program lives" yes "$alive"
 [[ $alive == yes ]] || finish
+[[ $target == box ]] || check "the window took the $state size" yes "$(grew_since "$mark" "$own_size")"
 wayland_screen "$shots/after.png" >/dev/null
 changed=$(compare -metric AE "$shots/before.png" "$shots/after.png" null: 2>&1 || true)
 check "$state undone, the screen is as before" 0 "$changed"

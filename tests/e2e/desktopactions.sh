@@ -1,0 +1,155 @@
+#!/usr/bin/env bash
+# Does to the program's window what a user of the compositor can, in one
+# program run: drags its right edge and its bottom-right corner, maximises,
+# half-tiles and fullscreens it by the compositor's own keys or commands,
+# and answers its message box after a click on the window behind.  A state
+# the compositor refuses leaves the window's size alone; one it imposes is
+# obeyed and undone.  At the end the program lives, both fields keep their
+# text and Alt+X ends it.  The window's size is what the program tells the
+# compositor (xdg_surface.set_window_geometry in its protocol log).
+#
+# Usage: desktopactions.sh <program> <action>[=obeyed|=undone]...
+#   actions: edge corner maximise tile fullscreen box-place box-return box-rounds
+#   (run inside scripts/wayland-session)
+set -euo pipefail
+source "$(dirname "$0")/drive.sh"
+program=$1
+shift
+
+kwin_shortcut() { # <name>
+    gdbus call --session --dest org.kde.kglobalaccel --object-path /component/kwin \
+        --method org.kde.kglobalaccel.Component.invokeShortcut "$1" >/dev/null
+}
+# How each compositor is asked for a state, and how a state that lasts is undone.
+declare -A ask=(
+    [weston:maximise]='keys super+shift+m' [weston:fullscreen]='keys super+shift+f'
+    [sway:tile]='swaymsg -q floating disable' [sway:fullscreen]='swaymsg -q fullscreen enable'
+    [kwin:maximise]="kwin_shortcut 'Window Maximize'"
+    [kwin:tile]="kwin_shortcut 'Window Quick Tile Left'"
+    [kwin:fullscreen]="kwin_shortcut 'Window Fullscreen'"
+    [mutter:maximise]='keys super+Up' [mutter:tile]='keys super+Left'
+    [mutter:fullscreen]='keys super+f'
+)
+declare -A undo=([sway:tile]='swaymsg -q floating enable')
+# Where an edge is grabbed, from the frame's last pixel: Breeze grabs just outside it.
+declare -A grip=([weston]=-1 [sway]=-1 [kwin]=3 [mutter]=-1)
+
+# The frame of what differs between two screenshots, as W H X Y: mutter
+# draws its background afresh, a level or two apart, as windows come and go.
+changed_area() { # <before.png> <after.png>
+    convert "$1" "$2" -compose difference -composite -threshold 8% -trim \
+        -format '%w %h %X %Y\n' info: | tr -d +
+}
+
+drag() { # <x> <y> <dx> <dy>
+    xdotool mousemove "$1" "$2" sleep 0.2 mousedown 1
+    for step in 1 2 3 4 5; do
+        xdotool mousemove $(($1 + $3 * step / 5)) $(($2 + $4 * step / 5))
+        sleep 0.1
+    done
+    xdotool mouseup 1
+    sleep 1
+}
+
+# Checks the window's sizes since <mark> (a count of sizes): a refused
+# action gives no other size; an obeyed one a wider one, and then its own
+# again; an undone one may give others, but ends at its own.
+check_sizes() { # <what> <mark> refused|obeyed|undone
+    local sizes others last
+    sizes=$(window_sizes | tail -n +$(($2 + 1)))
+    others=$(printf '%s' "$sizes" | grep -cvx -e "$initial_size" || true)
+    last=$(window_sizes | tail -n1)
+    if [[ $3 == refused ]]; then
+        check "$1: the window keeps its size" "0 other sizes" "$others other sizes"
+    else
+        [[ $3 == undone ]] ||
+            check "$1: the window takes the imposed size" yes "$(grew_since "$2" "$initial_size")"
+        check "$1: undone, the window has its own size again" "$initial_size" "$last"
+    fi
+}
+
+shots=$(mktemp -d -p "$XDG_RUNTIME_DIR")
+import -window root "$shots/empty.png"
+start_with_both_fields "$program"
+keys Tab # onto Clear: no blinking text cursor in the pictures
+sleep 0.5
+import -window root "$shots/window.png"
+# The main window's frame on the screen.
+read -r frame_width frame_height frame_x frame_y < <(changed_area "$shots/empty.png" "$shots/window.png")
+right=$((frame_x + frame_width)) bottom=$((frame_y + frame_height))
+initial_size=$(window_sizes | tail -n1)
+convert "$shots/window.png" -fill black -draw "rectangle 0,0 1023,$((frame_y + 40))" \
+    "$shots/window-untitled.png"
+# A point on the picture that no box covers: left of the euro field's row, below it.
+behind_x=$((frame_x + 30)) behind_y=$((frame_y + frame_height - 130))
+
+open_box() { keys alt+o && wait_for_windows 2; } # letters in the punt field
+
+# The shown box's frame on the screen, as W H X Y.  The window's own title
+# row changes as it goes inactive, so it is left out.
+box_area() {
+    sleep 0.5
+    import -window root "$shots/box.png"
+    mogrify -fill black -draw "rectangle 0,0 1023,$((frame_y + 40))" "$shots/box.png"
+    changed_area "$shots/window-untitled.png" "$shots/box.png"
+}
+
+for row in "$@"; do
+    action=${row%=*} outcome=refused
+    [[ $row == *=* ]] && outcome=${row#*=}
+    mark=$(window_sizes | wc -l)
+    case $action in
+    edge)
+        drag $((right + grip[$WAYLAND_COMPOSITOR])) $((frame_y + frame_height / 2)) 150 0
+        check_sizes "drag on the right edge" "$mark" "$outcome"
+        ;;
+    corner)
+        drag $((right + grip[$WAYLAND_COMPOSITOR])) $((bottom + grip[$WAYLAND_COMPOSITOR])) 150 100
+        check_sizes "drag on the bottom-right corner" "$mark" "$outcome"
+        ;;
+    maximise | tile | fullscreen)
+        eval "${ask[$WAYLAND_COMPOSITOR:$action]}"
+        sleep 2
+        [[ -z ${undo[$WAYLAND_COMPOSITOR:$action]-} ]] || {
+            eval "${undo[$WAYLAND_COMPOSITOR:$action]}"
+            sleep 1
+        }
+        check_sizes "$action" "$mark" "$outcome"
+        ;;
+    box-place)
+        open_box
+        read -r width height x y < <(box_area)
+        off_x=$((x + width / 2 - frame_x - frame_width / 2))
+        off_y=$((y + height / 2 - frame_y - frame_height / 2))
+        [[ ${off_x#-} -le 20 && ${off_y#-} -le 30 ]] && centred=yes || centred="no, ${off_x},${off_y} px off"
+        check "the box is centred over the window" yes "$centred"
+        keys Return
+        wait_for_windows 1 || true
+        ;;
+    box-return | box-rounds)
+        rounds=1 closed=0
+        [[ $action == box-return ]] || rounds=7
+        for _ in $(seq $rounds); do
+            open_box || break
+            xdotool mousemove $behind_x $behind_y click 1
+            sleep 0.5
+            keys Return
+            wait_for_windows 1 && closed=$((closed + 1))
+        done
+        check "$action: boxes closed by Return after a click on the window" $rounds $closed
+        ;;
+    *)
+        check "a known action" "$action" unknown
+        ;;
+    esac
+    kill -0 "$pid" 2>/dev/null && alive=yes || alive=no
+    check "after $row the program lives" yes "$alive"
+    [[ $alive == yes ]] || finish
+done
+
+keys shift+Tab # back in the punt field
+check "the punt field keeps its text" abc "$(focused_field_text_becomes abc)"
+keys shift+Tab
+check "the euro field keeps its text" 10 "$(focused_field_text_becomes 10)"
+exit_with_alt_x "$pid"
+finish
