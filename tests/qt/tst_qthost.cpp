@@ -80,8 +80,7 @@ public:
         std::vector<conformance::SeenBox> seen;
         for (const ModalWatcher::SeenBox& box : watcher_->seen)
             seen.push_back({box.title.toStdU16String(), box.text.toStdU16String(), box.buttonCount,
-                            box.icon == QMessageBox::NoIcon && box.textFormat == Qt::PlainText &&
-                                box.modal && box.okButtonOnly && !box.buttonsHaveIcons});
+                            box.icon == QMessageBox::NoIcon && box.plainOkBox});
         return seen;
     }
 
