@@ -40,19 +40,15 @@ RECT clientPlace(HWND control)
 
 // Answers the next message box of this thread with OK, remembering what it
 // showed: its caption, its prompt (static control 0xFFFF), its buttons and
-// whether it shows an icon.
-struct MessageBoxSeen {
-    std::wstring caption, prompt;
-    int buttons = 0;
-    bool icon = false;
-} seen;
+// whether it shows no icon.
+conformance::SeenBox seen;
 
 BOOL CALLBACK countButton(HWND child, LPARAM)
 {
     std::array<wchar_t, 16> kind{};
     GetClassNameW(child, kind.data(), static_cast<int>(kind.size()));
     seen.buttons += std::wstring(kind.data()) == L"Button";
-    seen.icon = seen.icon || SendMessageW(child, STM_GETICON, 0, 0) != 0;
+    seen.plain = seen.plain && SendMessageW(child, STM_GETICON, 0, 0) == 0;
     return TRUE;
 }
 
@@ -60,7 +56,8 @@ BOOL CALLBACK answerIfMessageBox(HWND box, LPARAM)
 {
     if (!GetDlgItem(box, 0xFFFF))
         return TRUE;
-    seen = {textOf(box), textOf(GetDlgItem(box, 0xFFFF)), 0, false};
+    seen = {win32host::toFieldText(textOf(box)),
+            win32host::toFieldText(textOf(GetDlgItem(box, 0xFFFF))), 0, true};
     EnumChildWindows(box, countButton, 0);
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     return FALSE;
@@ -152,10 +149,7 @@ public:
     void watchBoxes() override { answerNextMessageBox(); }
     std::vector<conformance::SeenBox> boxes() override
     {
-        if (seen.caption.empty())
-            return {};
-        return {{win32host::toFieldText(seen.caption), win32host::toFieldText(seen.prompt),
-                 seen.buttons, !seen.icon}};
+        return seen.title.empty() ? std::vector<conformance::SeenBox>{} : std::vector{seen};
     }
 
 private:
@@ -303,7 +297,7 @@ TEST_CASE("a message box quotes the field's text without isolates")
     adapter.focus(txtPunt);
     adapter.watchBoxes();
     adapter.press(conformance::Key::AltLetter, 'o');
-    CHECK(seen.prompt.find(L"The text \"abc\" is not a number") != std::wstring::npos);
+    CHECK(seen.prompt.find(u"The text \"abc\" is not a number") != std::u16string::npos);
 }
 
 TEST_CASE("a written field shows its text from the first character")
