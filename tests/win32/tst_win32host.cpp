@@ -215,7 +215,8 @@ HRESULT WINAPI raiseNotificationEvent(IUnknown*, int kind, int processing, BSTR 
 
 } // namespace
 
-TEST_CASE("a fixed frame, and controls in their places and sizes at 96 and 144 dots per inch")
+TEST_CASE("a fixed frame, and controls in their places and sizes with their stored fonts or the "
+          "window's, at 96 and 144 dots per inch")
 {
     for (const int dpi : {96, 144}) {
         CAPTURE(dpi);
@@ -247,17 +248,7 @@ TEST_CASE("a fixed frame, and controls in their places and sizes at 96 and 144 d
             CHECK(IntersectRect(&overlap, &place, &client));
             CHECK(EqualRect(&overlap, &place));
             places.push_back(place);
-        }
-    }
-}
 
-TEST_CASE("each control gets its stored font or the window's, sized for the density")
-{
-    for (const int dpi : {96, 144}) {
-        win32host::Win32Host host(window::program, GetModuleHandleW(nullptr), dpi);
-        for (const ControlDefinition& row : window::frmEuroDefinition.controls) {
-            INFO(std::string(row.name));
-            CAPTURE(dpi);
             const runtime::FontSpec stored = row.font.value_or(window::frmEuroDefinition.font);
             LOGFONTW font{};
             const auto handle = reinterpret_cast<HFONT>(
