@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QTest>
 
+#include <algorithm>
+
 ModalWatcher::ModalWatcher()
 {
     connect(&timer_, &QTimer::timeout, this, &ModalWatcher::poll);
@@ -16,19 +18,14 @@ void ModalWatcher::poll()
     if (!box || !box->isVisible())
         return;
 
-    SeenBox info;
-    info.text = box->text();
-    info.title = box->windowTitle();
-    info.icon = box->icon();
-    info.textFormat = box->textFormat();
-    info.modal = box->isModal();
     const QList<QAbstractButton*> buttons = box->buttons();
-    info.buttonCount = static_cast<int>(buttons.size());
-    info.okButtonOnly =
-        buttons.size() == 1 && box->standardButton(buttons.front()) == QMessageBox::Ok;
-    for (const QAbstractButton* button : buttons)
-        info.buttonsHaveIcons = info.buttonsHaveIcons || !button->icon().isNull();
-    seen << info;
+    const bool plainButtons = std::none_of(buttons.begin(), buttons.end(), [](const auto* button) {
+        return !button->icon().isNull();
+    });
+    seen << SeenBox{box->text(), box->windowTitle(), box->icon(), int(buttons.size()),
+                    box->isModal() && box->textFormat() == Qt::PlainText && plainButtons &&
+                        buttons.size() == 1 &&
+                        box->standardButton(buttons.front()) == QMessageBox::Ok};
 
     QTest::keyClick(box, Qt::Key_Return);
 }

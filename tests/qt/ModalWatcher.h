@@ -13,14 +13,11 @@ class ModalWatcher : public QObject {
 
 public:
     struct SeenBox {
-        QString text;
-        QString title;
+        QString text, title;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
-        Qt::TextFormat textFormat = Qt::AutoText;
-        bool modal = false;
         int buttonCount = 0;
-        bool okButtonOnly = false;
-        bool buttonsHaveIcons = false;
+        // Modal, its text plain, OK its one button, and no button icons.
+        bool plainOkBox = false;
     };
 
     ModalWatcher();

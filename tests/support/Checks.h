@@ -50,22 +50,10 @@ inline std::string utf8(std::u16string_view text)
             c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00u);
         else if (isSurrogate(c, 0xD800) || isSurrogate(c, 0xDC00))
             c = 0xFFFD;
-        const auto byte = [&](char32_t bits) { out += static_cast<char>(bits); };
-        if (c < 0x80) {
-            byte(c);
-        } else if (c < 0x800) {
-            byte(0xC0 | c >> 6);
-            byte(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            byte(0xE0 | c >> 12);
-            byte(0x80 | (c >> 6 & 0x3F));
-            byte(0x80 | (c & 0x3F));
-        } else {
-            byte(0xF0 | c >> 18);
-            byte(0x80 | (c >> 12 & 0x3F));
-            byte(0x80 | (c >> 6 & 0x3F));
-            byte(0x80 | (c & 0x3F));
-        }
+        const int tail = c < 0x80 ? 0 : c < 0x800 ? 1 : c < 0x10000 ? 2 : 3;
+        out += static_cast<char>(tail ? (0xF0u << (3 - tail) & 0xF0) | c >> 6 * tail : c);
+        for (int shift = 6 * (tail - 1); shift >= 0; shift -= 6)
+            out += static_cast<char>(0x80 | (c >> shift & 0x3F));
     }
     return out;
 }

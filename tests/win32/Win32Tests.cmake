@@ -1,7 +1,5 @@
 # Tests of the Win32 host, the Windows program and its packages.  They run
 # under Wine through PUNT_WINE_RUN, on an X display.
-punt_add_test(win32/tst_uianotifier
-    LIBRARIES win32host win32resources window doctest_main oleaut32)
 punt_add_test(win32/tst_win32host
     LIBRARIES win32host win32resources window conformance doctest_main oleaut32)
 
@@ -18,7 +16,7 @@ add_test(NAME windows_packages
             ${PROJECT_BINARY_DIR} ${CMAKE_RC_COMPILER} ${PUNT_WINE_RUN})
 set_tests_properties(endtoend writesnothing windows_packages PROPERTIES TIMEOUT 120)
 # They share one display and one prefix: one at a time, under ctest -j too.
-set_tests_properties(tst_win32host tst_uianotifier endtoend writesnothing windows_packages PROPERTIES
+set_tests_properties(tst_win32host endtoend writesnothing windows_packages PROPERTIES
     RESOURCE_LOCK wine_display)
 
 # The program's file itself: imports, version record, manifest.

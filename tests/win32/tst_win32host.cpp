@@ -1,5 +1,6 @@
 #include "hosts/win32/Win32Host.h"
 
+#include "hosts/win32/UiaNotifier.h"
 #include "hosts/win32/Win32Text.h"
 #include "runtime/WindowContract.h"
 #include "window/ControlNames.h"
@@ -39,19 +40,15 @@ RECT clientPlace(HWND control)
 
 // Answers the next message box of this thread with OK, remembering what it
 // showed: its caption, its prompt (static control 0xFFFF), its buttons and
-// whether it shows an icon.
-struct MessageBoxSeen {
-    std::wstring caption, prompt;
-    int buttons = 0;
-    bool icon = false;
-} seen;
+// whether it shows no icon.
+conformance::SeenBox seen;
 
 BOOL CALLBACK countButton(HWND child, LPARAM)
 {
     std::array<wchar_t, 16> kind{};
     GetClassNameW(child, kind.data(), static_cast<int>(kind.size()));
     seen.buttons += std::wstring(kind.data()) == L"Button";
-    seen.icon = seen.icon || SendMessageW(child, STM_GETICON, 0, 0) != 0;
+    seen.plain = seen.plain && SendMessageW(child, STM_GETICON, 0, 0) == 0;
     return TRUE;
 }
 
@@ -59,7 +56,8 @@ BOOL CALLBACK answerIfMessageBox(HWND box, LPARAM)
 {
     if (!GetDlgItem(box, 0xFFFF))
         return TRUE;
-    seen = {textOf(box), textOf(GetDlgItem(box, 0xFFFF)), 0, false};
+    seen = {win32host::toFieldText(textOf(box)),
+            win32host::toFieldText(textOf(GetDlgItem(box, 0xFFFF))), 0, true};
     EnumChildWindows(box, countButton, 0);
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     return FALSE;
@@ -151,10 +149,7 @@ public:
     void watchBoxes() override { answerNextMessageBox(); }
     std::vector<conformance::SeenBox> boxes() override
     {
-        if (seen.caption.empty())
-            return {};
-        return {{win32host::toFieldText(seen.caption), win32host::toFieldText(seen.prompt),
-                 seen.buttons, !seen.icon}};
+        return seen.title.empty() ? std::vector<conformance::SeenBox>{} : std::vector{seen};
     }
 
 private:
@@ -181,9 +176,47 @@ std::wstring accessibleName(HWND control)
     return result;
 }
 
+// Stands in for the provider UI Automation makes for a window, counting its
+// references.  A COM object is released, never deleted through IUnknown.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
+struct StandInProvider final : IUnknown {
+    ULONG references = 0;
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void**) override { return E_NOINTERFACE; }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++references; }
+    ULONG STDMETHODCALLTYPE Release() override { return --references; }
+};
+#pragma GCC diagnostic pop
+
+struct Raised {
+    HWND window;
+    int kind, processing;
+    std::wstring text;
+};
+
+StandInProvider provider;
+HWND askedFor = nullptr;
+std::vector<Raised> raised;
+
+HRESULT WINAPI hostProviderFromHwnd(HWND window, IUnknown** result)
+{
+    askedFor = window;
+    *result = &provider;
+    provider.AddRef();
+    return S_OK;
+}
+
+HRESULT WINAPI raiseNotificationEvent(IUnknown*, int kind, int processing, BSTR text, BSTR activity)
+{
+    raised.push_back({askedFor, kind, processing, std::wstring(text, SysStringLen(text))});
+    CHECK(SysStringLen(activity) > 0);
+    return S_OK;
+}
+
 } // namespace
 
-TEST_CASE("a fixed frame, and controls in their places and sizes at 96 and 144 dots per inch")
+TEST_CASE("a fixed frame, and controls in their places and sizes with their stored fonts or the "
+          "window's, at 96 and 144 dots per inch")
 {
     for (const int dpi : {96, 144}) {
         CAPTURE(dpi);
@@ -215,17 +248,7 @@ TEST_CASE("a fixed frame, and controls in their places and sizes at 96 and 144 d
             CHECK(IntersectRect(&overlap, &place, &client));
             CHECK(EqualRect(&overlap, &place));
             places.push_back(place);
-        }
-    }
-}
 
-TEST_CASE("each control gets its stored font or the window's, sized for the density")
-{
-    for (const int dpi : {96, 144}) {
-        win32host::Win32Host host(window::program, GetModuleHandleW(nullptr), dpi);
-        for (const ControlDefinition& row : window::frmEuroDefinition.controls) {
-            INFO(std::string(row.name));
-            CAPTURE(dpi);
             const runtime::FontSpec stored = row.font.value_or(window::frmEuroDefinition.font);
             LOGFONTW font{};
             const auto handle = reinterpret_cast<HFONT>(
@@ -265,7 +288,7 @@ TEST_CASE("a message box quotes the field's text without isolates")
     adapter.focus(txtPunt);
     adapter.watchBoxes();
     adapter.press(conformance::Key::AltLetter, 'o');
-    CHECK(seen.prompt.find(L"The text \"abc\" is not a number") != std::wstring::npos);
+    CHECK(seen.prompt.find(u"The text \"abc\" is not a number") != std::u16string::npos);
 }
 
 TEST_CASE("a written field shows its text from the first character")
@@ -294,5 +317,40 @@ TEST_CASE("Exit and closing the window both end the message loop with status 0")
         PostMessageW(target, message, 'x', LPARAM{1} << 29);
         CHECK(host.run(SW_SHOWNORMAL) == 0);
         CHECK(host.window().handle() == nullptr);
+    }
+}
+
+TEST_CASE("each button's outcome is raised once as a notification, with the sentence whole")
+{
+    struct Row {
+        const char* name;
+        std::string_view field;
+        const wchar_t* typed;
+        std::string_view button;
+        const wchar_t* said;
+    };
+    for (const Row& row : {
+             Row{"punts to euros", txtPunt, L"100", cmdConvertPuntToEuro,
+                 L"126.973807842918 euros"},
+             Row{"euros to punts", txtEuro, L"10", cmdConvertEuroToPunt, L"7.87564 punts"},
+             Row{"clear", txtEuro, L"10", cmdClear, L"Both fields are empty"},
+         }) {
+        INFO(std::string(row.name));
+        raised.clear();
+        win32host::Win32Host host(
+            window::program, GetModuleHandleW(nullptr), 96,
+            win32host::UiaNotifier({hostProviderFromHwnd, raiseNotificationEvent}));
+        SetWindowTextW(host.window().control(row.field), row.typed);
+        HWND button = host.window().control(row.button);
+        SendMessageW(host.window().handle(), WM_COMMAND,
+                     MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(button));
+
+        REQUIRE(raised.size() == 1);
+        CHECK(raised[0].window == host.window().handle());
+        CHECK(raised[0].text == row.said);
+        CHECK(raised[0].kind == 2);       // an action completed
+        CHECK(raised[0].processing == 1); // replaces an earlier one still waiting
+        CHECK(provider.references == 0);
     }
 }
