@@ -71,6 +71,39 @@ bool compositorDecorates(const QWidget& window)
     return handle && handle->frameMargins().isNull();
 }
 
+// A screen reader's where-am-I on OK reads the prompt again.  The prompt's
+// label names OK as its buddy, so that it is no longer read as the box's own
+// text as well: said once as the box opens.  A buddy turns an '&' into a
+// mnemonic mark, shown and copied wrong, so a prompt with one keeps a plain
+// label and is heard twice.
+void letScreenReadersRepeat(QMessageBox& box)
+{
+    const QString prompt = box.text();
+    QAbstractButton* ok = box.button(QMessageBox::Ok);
+    ok->setAccessibleDescription(prompt);
+    auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    if (label && !prompt.contains(u'&'))
+        label->setBuddy(ok);
+}
+
+// A click on the window behind the box gives it the keyboard on some
+// desktops (sway, GNOME), where every key is lost while the box is open.
+// sway turns a request to activate the box into a hint, and mutter often
+// refuses it as older than the click, but each gives a newly shown window
+// the keyboard: the box shows itself anew.  X11 window managers keep the
+// keyboard on a modal box themselves.
+void keepKeyboardOnBox(QMessageBox& box, const QWindow* main)
+{
+    QObject::connect(qApp, &QGuiApplication::focusWindowChanged, &box,
+                     [&box, main](QWindow* focused) {
+                         if (focused && focused == main)
+                             QTimer::singleShot(0, &box, [&box] {
+                                 if (box.windowHandle())
+                                     showAgain(*box.windowHandle());
+                             });
+                     });
+}
+
 } // namespace
 
 QtHost::QtHost(const runtime::ProgramDescriptor& program)
@@ -119,35 +152,14 @@ void QtHost::showMessage(std::u16string_view prompt)
                     &window_);
     box.setTextFormat(Qt::PlainText);
     // Some styles give dialog buttons a stock icon; the box shows none.
-    QAbstractButton* ok = box.button(QMessageBox::Ok);
-    ok->setIcon(QIcon());
-    // A screen reader's where-am-I on OK then reads the prompt again.  The
-    // prompt's label names OK as its buddy, so that it is no longer read as
-    // the box's own text as well: said once as the box opens.  A buddy turns
-    // an '&' into a mnemonic mark, shown and copied wrong, so a prompt with
-    // one keeps a plain label and is heard twice.
-    ok->setAccessibleDescription(box.text());
-    auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-    if (label && !box.text().contains(u'&'))
-        label->setBuddy(ok);
+    box.button(QMessageBox::Ok)->setIcon(QIcon());
+    letScreenReadersRepeat(box);
     new WindowStateKeeper(&box);
-    if (onWayland() && !compositorDecorates(window_))
-        giveOwnCaption(box);
-    // A click on the window behind the box gives it the keyboard on some
-    // desktops (sway, GNOME), where every key is lost while the box is
-    // open.  sway turns a request to activate the box into a hint, and
-    // mutter often refuses it as older than the click, but each gives a
-    // newly shown window the keyboard: the box shows itself anew.  X11
-    // window managers keep the keyboard on a modal box themselves.
-    if (onWayland())
-        QObject::connect(qApp, &QGuiApplication::focusWindowChanged, &box,
-                         [&box, main = window_.windowHandle()](QWindow* focused) {
-                             if (focused && focused == main)
-                                 QTimer::singleShot(0, &box, [&box] {
-                                     if (box.windowHandle())
-                                         showAgain(*box.windowHandle());
-                                 });
-                         });
+    if (onWayland()) {
+        if (!compositorDecorates(window_))
+            giveOwnCaption(box);
+        keepKeyboardOnBox(box, window_.windowHandle());
+    }
     box.exec();
 
     // Without a window manager nothing hands the keyboard back to the window.
