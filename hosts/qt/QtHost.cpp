@@ -159,6 +159,12 @@ void QtHost::showMessage(std::u16string_view prompt)
         if (!compositorDecorates(window_))
             giveOwnCaption(box);
         keepKeyboardOnBox(box, window_.windowHandle());
+        // Shown modal before the event loop paints it, so that mutter hears
+        // it is modal before it places it; exec() finds it shown.  (Modal as
+        // exec() makes it: QMessageBox::setWindowModality resets the flags.)
+        box.setAttribute(Qt::WA_ShowModal);
+        box.show();
+        advertiseModal(*box.windowHandle());
     }
     box.exec();
 

@@ -9,6 +9,8 @@
 #include <wayland-client-core.h>
 #include <wayland-client-protocol.h>
 
+#include <cstring>
+
 namespace qthost {
 
 bool onWayland()
@@ -35,6 +37,64 @@ void sendSize(wl_proxy* toplevel, std::uint32_t request, QSize size)
                            size.width(), size.height());
 }
 
+// GTK's shell protocol, version 1, as far as the program speaks it: written
+// out here since no Debian package installs it.  Every event of version 1
+// is listed, so that libwayland can read what the compositor sends.
+extern const wl_interface gtkSurfaceInterface;
+const wl_interface* getGtkSurfaceTypes[] = {&gtkSurfaceInterface, &wl_surface_interface};
+const wl_message gtkShellRequests[] = {{"get_gtk_surface", "no", getGtkSurfaceTypes}};
+const wl_message gtkShellEvents[] = {{"capabilities", "u", nullptr}};
+const wl_interface* noTypes[6] = {};
+const wl_message gtkSurfaceRequests[] = {{"set_dbus_properties", "?s?s?s?s?s?s", noTypes},
+                                         {"set_modal", "", nullptr}};
+const wl_message gtkSurfaceEvents[] = {{"configure", "a", nullptr}};
+const wl_interface gtkShellInterface = {"gtk_shell1", 1, 1, gtkShellRequests, 1, gtkShellEvents};
+const wl_interface gtkSurfaceInterface = {"gtk_surface1",     1, 2,
+                                          gtkSurfaceRequests, 1, gtkSurfaceEvents};
+constexpr std::uint32_t gtkShellGetGtkSurface = 0;
+constexpr std::uint32_t gtkSurfaceSetModal = 1;
+
+// The compositor's gtk_shell1, bound once on the display's default queue,
+// where its events find no listener and are dropped; nullptr where the
+// compositor has none.
+wl_proxy* gtkShell()
+{
+    static wl_proxy* const shell = [] {
+        QPlatformNativeInterface* native = QGuiApplication::platformNativeInterface();
+        auto* display =
+            native ? static_cast<wl_display*>(native->nativeResourceForIntegration("wl_display"))
+                   : nullptr;
+        if (!display)
+            return static_cast<wl_proxy*>(nullptr);
+        // A registry of its own, on a queue of its own, so that the look-up
+        // dispatches nothing of Qt's.
+        wl_event_queue* queue = wl_display_create_queue(display);
+        auto* wrapper = static_cast<wl_display*>(wl_proxy_create_wrapper(display));
+        wl_proxy_set_queue(reinterpret_cast<wl_proxy*>(wrapper), queue);
+        wl_registry* registry = wl_display_get_registry(wrapper);
+        std::uint32_t found = 0;
+        static constexpr wl_registry_listener listener = {
+            [](void* data, wl_registry*, std::uint32_t name, const char* interface, std::uint32_t) {
+                if (std::strcmp(interface, gtkShellInterface.name) == 0)
+                    *static_cast<std::uint32_t*>(data) = name;
+            },
+            [](void*, wl_registry*, std::uint32_t) {}};
+        wl_registry_add_listener(registry, &listener, &found);
+        wl_display_roundtrip_queue(display, queue);
+        wl_proxy* bound = nullptr;
+        if (found != 0) {
+            bound =
+                static_cast<wl_proxy*>(wl_registry_bind(registry, found, &gtkShellInterface, 1));
+            wl_proxy_set_queue(bound, nullptr);
+        }
+        wl_registry_destroy(registry);
+        wl_proxy_wrapper_destroy(wrapper);
+        wl_event_queue_destroy(queue);
+        return bound;
+    }();
+    return shell;
+}
+
 } // namespace
 
 void advertiseFixedSize(QWindow& window)
@@ -50,6 +110,20 @@ void advertiseFixedSize(QWindow& window)
     wl_surface_commit(surface);
 }
 
+void advertiseModal(QWindow& window)
+{
+    auto* surface = static_cast<wl_proxy*>(nativeResource("surface", window));
+    wl_proxy* shell = surface && nativeResource("xdg_toplevel", window) ? gtkShell() : nullptr;
+    if (!shell)
+        return;
+    wl_proxy* gtkSurface = wl_proxy_marshal_flags(shell, gtkShellGetGtkSurface,
+                                                  &gtkSurfaceInterface, 1, 0, nullptr, surface);
+    wl_proxy_marshal_flags(gtkSurface, gtkSurfaceSetModal, nullptr, 1, 0);
+    // The compositor keeps the mark with the surface; version 1 has no
+    // request that ends it, so the program only forgets its own handle.
+    wl_proxy_destroy(gtkSurface);
+}
+
 void showAgain(QWindow& window)
 {
     QPlatformWindow* handle = window.handle();
@@ -58,6 +132,8 @@ void showAgain(QWindow& window)
     handle->setVisible(false);
     handle->setVisible(true);
     advertiseFixedSize(window);
+    if (window.modality() != Qt::NonModal)
+        advertiseModal(window);
 }
 
 } // namespace qthost

@@ -13,9 +13,15 @@ bool onWayland();
 // Does nothing for a window without a Wayland toplevel.
 void advertiseFixedSize(QWindow& window);
 
+// Tells a compositor that speaks GTK's shell protocol (mutter) that the
+// shown Wayland <window> is a modal dialog of its parent, which mutter
+// centres over the parent when it maps it.  Call it before the window's
+// first frame.  Does nothing elsewhere.
+void advertiseModal(QWindow& window);
+
 // Gives the shown Wayland <window> a new surface, which the compositor maps
-// as a new window, fixed in size like the one before; the widgets in it
-// never see it hidden.
+// as a new window, fixed in size and modal like the one before; the widgets
+// in it never see it hidden.
 void showAgain(QWindow& window);
 
 } // namespace qthost
