@@ -124,7 +124,7 @@ private slots:
     void writtenResultShowsFromItsStart()
     {
         QTest::keyClicks(field("txtPunt"), "-1e307");
-        QTest::mouseClick(button("cmdConvertPuntToEuro"), Qt::LeftButton);
+        QTest::mouseClick(control("cmdConvertPuntToEuro"), Qt::LeftButton);
         QVERIFY(field("txtEuro")->text().startsWith(u'-'));
         QCOMPARE(field("txtEuro")->cursorPosition(), 0);
         QCOMPARE(field("txtPunt")->cursorPosition(), 6);
@@ -140,7 +140,7 @@ private slots:
     void accessKeysWorkRightAfterTheBox()
     {
         ModalWatcher watcher;
-        QTest::mouseClick(button("cmdConvertEuroToPunt"), Qt::LeftButton);
+        QTest::mouseClick(control("cmdConvertEuroToPunt"), Qt::LeftButton);
         QCOMPARE(watcher.seen.size(), 1);
 
         field("txtEuro")->setText("100");
@@ -179,7 +179,7 @@ private slots:
         field("txtPunt")->setText("before");
 
         ModalWatcher watcher;
-        QTest::mouseClick(button("cmdConvertEuroToPunt"), Qt::LeftButton);
+        QTest::mouseClick(control("cmdConvertEuroToPunt"), Qt::LeftButton);
         QCOMPARE(euro->text(), typed);
         if (message.isEmpty()) {
             QCOMPARE(watcher.seen.size(), 0);
@@ -191,7 +191,7 @@ private slots:
             QCOMPARE(field("txtPunt")->text(), QStringLiteral("before"));
         }
 
-        QTest::mouseClick(button("cmdClear"), Qt::LeftButton);
+        QTest::mouseClick(control("cmdClear"), Qt::LeftButton);
         QVERIFY(euro->text().isEmpty() && field("txtPunt")->text().isEmpty());
     }
 
@@ -207,10 +207,6 @@ private slots:
 private:
     QWidget* control(const QString& name) const { return requireControl(shown_.window(), name); }
     QLineEdit* field(const QString& name) const { return qobject_cast<QLineEdit*>(control(name)); }
-    QPushButton* button(const QString& name) const
-    {
-        return qobject_cast<QPushButton*>(control(name));
-    }
 
     QtAdapter shown_;
 };
