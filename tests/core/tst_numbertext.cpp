@@ -30,33 +30,42 @@ std::string printfText(double value)
 
 } // namespace
 
+// A number past the range reads as an infinity and raises the overflow
+// condition for the caller to report; no other text raises a condition.
 TEST_CASE("accepts numbers")
 {
+    const double infinity = std::numeric_limits<double>::infinity();
     const struct {
         std::string_view name;
-        std::u16string_view text;
+        std::u16string text;
         double expected;
+        int condition;
     } rows[] = {
-        {"leading point", u".5", 0.5},
-        {"trailing point", u"5.", 5.0},
-        {"plus sign", u"+3", 3.0},
-        {"negative zero", u"-0", -0.0},
-        {"leading zeros", u"007", 7.0},
-        {"upper-case exponent, negative", u"25E-2", 0.25},
-        {"exponent with plus", u"1.5e+2", 150.0},
-        {"surrounding blanks", u" \t 7.25\t  ", 7.25},
-        {"largest double", u"1.7976931348623157e308", 1.7976931348623157e308},
-        {"smallest subnormal", u"4.9e-324", 4.9406564584124654e-324},
-        {"underflow is zero", u"1e-400", 0.0},
-        {"negative underflow", u"-1e-400", -0.0},
-        {"zero with huge exponent", u"0e999999", 0.0},
-        {"huge negative exponent", u"123e-99999999999999999999", 0.0},
+        {"leading point", u".5", 0.5, 0},
+        {"trailing point", u"5.", 5.0, 0},
+        {"plus sign", u"+3", 3.0, 0},
+        {"negative zero", u"-0", -0.0, 0},
+        {"leading zeros", u"007", 7.0, 0},
+        {"upper-case exponent, negative", u"25E-2", 0.25, 0},
+        {"exponent with plus", u"1.5e+2", 150.0, 0},
+        {"surrounding blanks", u" \t 7.25\t  ", 7.25, 0},
+        {"largest double", u"1.7976931348623157e308", 1.7976931348623157e308, 0},
+        {"smallest subnormal", u"4.9e-324", 4.9406564584124654e-324, 0},
+        {"underflow is zero", u"1e-400", 0.0, 0},
+        {"negative underflow", u"-1e-400", -0.0, 0},
+        {"zero with huge exponent", u"0e999999", 0.0, 0},
+        {"huge negative exponent", u"123e-99999999999999999999", 0.0, 0},
+        {"just past the range", u"1.8e308", infinity, FE_OVERFLOW},
+        {"far past the range", u"1e400", infinity, FE_OVERFLOW},
+        {"negative past the range", u"-1e400", -infinity, FE_OVERFLOW},
+        {"many digits", std::u16string(400, u'9'), infinity, FE_OVERFLOW},
+        {"saturating exponent", u"1e99999999999999999999", infinity, FE_OVERFLOW},
     };
     for (const auto& row : rows) {
         INFO(row.name);
         std::feclearexcept(FE_ALL_EXCEPT);
         CHECK(exact(textToNumber(row.text)) == exact(row.expected));
-        CHECK_FALSE(std::fetestexcept(FE_OVERFLOW | FE_INVALID | FE_DIVBYZERO));
+        CHECK(std::fetestexcept(FE_OVERFLOW | FE_INVALID | FE_DIVBYZERO) == row.condition);
     }
 }
 
@@ -102,28 +111,6 @@ TEST_CASE("refuses what is not a number")
         INFO(row.name);
         CHECK(raisedErrorNumber([&] { textToNumber(row.text); }) ==
               numberOf(ErrorCode::TypeMismatch));
-    }
-}
-
-TEST_CASE("overflow raises the floating-point condition")
-{
-    const double infinity = std::numeric_limits<double>::infinity();
-    const struct {
-        std::string_view name;
-        std::u16string text;
-        double expected;
-    } rows[] = {
-        {"just past the range", u"1.8e308", infinity},
-        {"far past the range", u"1e400", infinity},
-        {"negative", u"-1e400", -infinity},
-        {"many digits", std::u16string(400, u'9'), infinity},
-        {"saturating exponent", u"1e99999999999999999999", infinity},
-    };
-    for (const auto& row : rows) {
-        INFO(row.name);
-        std::feclearexcept(FE_ALL_EXCEPT);
-        CHECK(exact(textToNumber(row.text)) == exact(row.expected));
-        CHECK(std::fetestexcept(FE_OVERFLOW));
     }
 }
 

@@ -13,6 +13,7 @@
 
 #include <array>
 #include <cmath>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -102,40 +103,28 @@ public:
     void press(conformance::Key key, char letter) override
     {
         using conformance::Key;
-        constexpr LPARAM wasDown = LPARAM{1} << 30;
-        const auto post = [](UINT message, WPARAM code, LPARAM flags = 0) {
+        const auto post = [](UINT message, WPARAM code, LPARAM flags) {
             PostMessageW(GetFocus(), message, code, flags | 1);
         };
-        const auto character = static_cast<WPARAM>(letter);
         std::array<BYTE, 256> keyboard{};
         keyboard[VK_SHIFT] = key == Key::ShiftTab ? 0x80 : 0;
         SetKeyboardState(keyboard.data());
-        switch (key) {
-        case Key::Tab:
-        case Key::ShiftTab:
-            post(WM_KEYDOWN, VK_TAB);
-            break;
-        case Key::Enter:
-        case Key::Escape:
-            post(WM_KEYDOWN, key == Key::Enter ? VK_RETURN : VK_ESCAPE);
-            break;
-        case Key::KeypadEnter:
-            post(WM_KEYDOWN, VK_RETURN, LPARAM{1} << 24);
-            break;
-        case Key::HeldEnter:
-            for (const LPARAM repeat : {LPARAM{0}, wasDown, wasDown, wasDown})
-                post(WM_KEYDOWN, VK_RETURN, repeat);
-            post(WM_KEYUP, VK_RETURN, wasDown | LPARAM{1} << 31);
-            break;
-        case Key::Space:
-            post(WM_KEYDOWN, VK_SPACE);
-            post(WM_KEYUP, VK_SPACE);
-            break;
-        case Key::AltLetter:
-        case Key::Letter:
-            post(key == Key::Letter ? WM_CHAR : WM_SYSCHAR, character,
-                 key == Key::Letter ? 0 : LPARAM{1} << 29);
-            break;
+        if (key == Key::Letter || key == Key::AltLetter) {
+            const bool alt = key == Key::AltLetter;
+            post(alt ? WM_SYSCHAR : WM_CHAR, static_cast<WPARAM>(letter),
+                 alt ? LPARAM{1} << 29 : 0);
+        } else {
+            // Each key's virtual key and flags; the keypad's Enter is an extended key.
+            const std::map<Key, std::pair<WPARAM, LPARAM>> keys{
+                {Key::Tab, {VK_TAB, 0}},          {Key::ShiftTab, {VK_TAB, 0}},
+                {Key::Enter, {VK_RETURN, 0}},     {Key::KeypadEnter, {VK_RETURN, LPARAM{1} << 24}},
+                {Key::HeldEnter, {VK_RETURN, 0}}, {Key::Space, {VK_SPACE, 0}},
+                {Key::Escape, {VK_ESCAPE, 0}}};
+            const auto [code, flags] = keys.at(key);
+            constexpr LPARAM wasDown = LPARAM{1} << 30;
+            for (int press = 0; press < (key == Key::HeldEnter ? 4 : 1); ++press)
+                post(WM_KEYDOWN, code, flags | (press ? wasDown : 0));
+            post(WM_KEYUP, code, flags | wasDown | LPARAM{1} << 31);
         }
         host_->processPendingMessages();
         keyboard[VK_SHIFT] = 0;
