@@ -9,7 +9,7 @@
 # compositor (xdg_surface.set_window_geometry in its protocol log).
 #
 # Usage: desktopactions.sh <program> <action>[=obeyed|=undone]...
-#   actions: edge corner maximise tile fullscreen box-place box-return box-rounds
+#   actions: edge corner maximise tile fullscreen box-place box-drag box-return box-rounds
 #   (run inside scripts/wayland-session)
 set -euo pipefail
 source "$(dirname "$0")/drive.sh"
@@ -123,6 +123,15 @@ for row in "$@"; do
         off_y=$((y + height / 2 - frame_y - frame_height / 2))
         [[ ${off_x#-} -le 20 && ${off_y#-} -le 30 ]] && centred=yes || centred="no, ${off_x},${off_y} px off"
         check "the box is centred over the window" yes "$centred"
+        keys Return
+        wait_for_windows 1 || true
+        ;;
+    box-drag)
+        open_box
+        read -r width height x y < <(box_area)
+        drag $((x + width / 2)) $((y + 12)) 100 50 # on its title bar, whoever draws it
+        read -r _ _ moved_x moved_y < <(box_area)
+        check "a drag on the box's title bar moves it" 100,50 "$((moved_x - x)),$((moved_y - y))"
         keys Return
         wait_for_windows 1 || true
         ;;
