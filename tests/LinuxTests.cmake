@@ -43,10 +43,10 @@ endforeach()
 if(NOT PUNT_SANITIZE)
     set(wayland_session ${PROJECT_SOURCE_DIR}/scripts/wayland-session)
     set(desktop_actions
-        "weston edge=undone corner=undone maximise=obeyed fullscreen=obeyed box-return box-rounds"
+        "weston frame edge=undone corner=undone maximise=obeyed fullscreen=obeyed box-return box-rounds"
         "sway edge corner tile=obeyed fullscreen=obeyed box-place box-return box-rounds"
         "kwin edge corner maximise tile fullscreen=obeyed box-place box-drag box-return box-rounds"
-        "mutter edge corner maximise tile fullscreen box-place box-drag box-return box-rounds")
+        "mutter frame edge corner maximise tile fullscreen box-place box-drag box-return box-rounds")
     set(wayland_tests)
     foreach(row IN LISTS desktop_actions)
         separate_arguments(row)

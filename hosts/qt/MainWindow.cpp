@@ -2,6 +2,7 @@
 
 #include "hosts/qt/CommandButton.h"
 #include "hosts/qt/FieldAccessible.h"
+#include "hosts/qt/OwnCaption.h"
 #include "hosts/qt/PlatformFonts.h"
 #include "hosts/qt/QtResources.h"
 #include "hosts/qt/QtText.h"
@@ -132,14 +133,23 @@ MainWindow::MainWindow(const runtime::WindowDefinition& definition, QWidget* par
     QAccessible::installFactory(accessibleControl); // installed once however often called
     setObjectName(toQString(definition.name));
     setWindowTitle(toQString(definition.title));
-    // A fixed size, so no maximise button either.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
-    setFixedSize(runtime::twipsToPixels(definition.clientWidth),
-                 runtime::twipsToPixels(definition.clientHeight));
+    // A fixed size, so no maximise button either; with a caption row of its
+    // own, no frame at all (a minimise button hint would bring Qt's back).
+    const bool ownCaption = needsOwnCaption();
+    setWindowFlags(ownCaption ? Qt::Window | Qt::FramelessWindowHint
+                              : Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                                    Qt::WindowCloseButtonHint);
+    const QSize client(runtime::twipsToPixels(definition.clientWidth),
+                       runtime::twipsToPixels(definition.clientHeight));
+    if (ownCaption) {
+        auto* caption = new CaptionRow(windowTitle(), CaptionRow::Buttons::Window, this);
+        caption->setGeometry(0, 0, client.width(), caption->sizeHint().height());
+        clientTop_ = caption->height();
+    }
+    setFixedSize(client.width(), clientTop_ + client.height());
     picturePath_ = pictureResourcePath(definition.picture);
-    picture_ = windowPicture(picturePath_, size());
+    picture_ = windowPicture(picturePath_, client);
     new WindowStateKeeper(this);
     setFont(toQFont(definition.font));
     QPalette background = palette();
@@ -160,6 +170,7 @@ void MainWindow::buildControls(const runtime::WindowDefinition& definition)
             control->setFont(toQFont(*row.font));
         applyLook(control, row.look);
         applyGeometry(control, row);
+        control->move(control->pos() + QPoint(0, clientTop_));
         if (row.kind == runtime::ControlKind::TextField)
             control->installEventFilter(this);
     }
@@ -242,8 +253,9 @@ void MainWindow::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     // Read more of the picture only when a larger window could show it.
     const QSize shown = picture_.size();
-    if (event->size().width() > shown.width() || event->size().height() > shown.height()) {
-        QPixmap larger = windowPicture(picturePath_, event->size().expandedTo(shown));
+    const QSize client = event->size() - QSize(0, clientTop_);
+    if (client.width() > shown.width() || client.height() > shown.height()) {
+        QPixmap larger = windowPicture(picturePath_, client.expandedTo(shown));
         if (larger.width() > shown.width() || larger.height() > shown.height())
             picture_ = std::move(larger);
     }
@@ -253,7 +265,7 @@ void MainWindow::paintEvent(QPaintEvent* event)
 {
     QWidget::paintEvent(event);
     QPainter painter(this);
-    painter.drawPixmap(0, 0, picture_);
+    painter.drawPixmap(0, clientTop_, picture_);
 }
 
 } // namespace qthost

@@ -42,6 +42,7 @@ private:
     void describeForScreenReaders(const runtime::WindowDefinition& definition);
     QWidget* requireControl(std::string_view name) const;
 
+    int clientTop_ = 0; // below the window's own caption row, where it has one
     QString picturePath_;
     QPixmap picture_; // the part the window has shown so far
 };

@@ -1,11 +1,16 @@
 #include "OwnCaption.h"
 
-#include <QFrame>
+#include "hosts/qt/WaylandToplevel.h"
+
+#include <QApplication>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLayoutItem>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QStyle>
+#include <QToolButton>
 #include <QWindow>
 
 #include <vector>
@@ -14,31 +19,17 @@ namespace qthost {
 
 namespace {
 
-class CaptionRow final : public QLabel {
-public:
-    CaptionRow(const QString& title, QWidget* parent)
-        : QLabel(title, parent)
-    {
-        setObjectName(QStringLiteral("caption"));
-        setTextFormat(Qt::PlainText);
-        setAlignment(Qt::AlignCenter);
-        setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
-        setMargin(4);
-        QFont bold = font();
-        bold.setBold(true);
-        setFont(bold);
-        setBackgroundRole(QPalette::Button);
-        setAutoFillBackground(true);
-    }
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override
-    {
-        if (event->button() == Qt::LeftButton && window()->windowHandle())
-            window()->windowHandle()->startSystemMove();
-        QLabel::mousePressEvent(event);
-    }
-};
+QToolButton* windowButton(QStyle::StandardPixmap icon, const QString& name, QWidget* parent)
+{
+    auto* button = new QToolButton(parent);
+    button->setIcon(parent->style()->standardIcon(icon));
+    button->setAutoRaise(true);
+    // Out of the Tab order and the access keys, as a title bar's buttons are.
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setAccessibleName(name);
+    button->setToolTip(name);
+    return button;
+}
 
 struct PlacedItem {
     QLayoutItem* item;
@@ -46,6 +37,49 @@ struct PlacedItem {
 };
 
 } // namespace
+
+bool needsOwnCaption()
+{
+    return !compositorDrawsTitleBars();
+}
+
+CaptionRow::CaptionRow(const QString& title, Buttons buttons, QWidget* window)
+    : QFrame(window)
+{
+    setObjectName(QStringLiteral("caption"));
+    setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+    setBackgroundRole(QPalette::Button);
+    setAutoFillBackground(true);
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(4, 4, 4, 4);
+
+    auto* label = new QLabel(title, this);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignCenter);
+    // A title bar's font, whatever font the window gives its own controls.
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    label->setFont(bold);
+    row->addWidget(label, 1);
+
+    if (buttons == Buttons::Window) {
+        QToolButton* minimise =
+            windowButton(QStyle::SP_TitleBarMinButton, QStringLiteral("Minimise"), this);
+        QToolButton* close =
+            windowButton(QStyle::SP_TitleBarCloseButton, QStringLiteral("Close"), this);
+        connect(minimise, &QToolButton::clicked, window, &QWidget::showMinimized);
+        connect(close, &QToolButton::clicked, window, &QWidget::close);
+        row->addWidget(minimise);
+        row->addWidget(close);
+    }
+}
+
+void CaptionRow::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && window()->windowHandle())
+        window()->windowHandle()->startSystemMove();
+    QFrame::mousePressEvent(event);
+}
 
 void giveOwnCaption(QMessageBox& box)
 {
@@ -66,7 +100,8 @@ void giveOwnCaption(QMessageBox& box)
     }
     for (const PlacedItem& entry : placed)
         grid->addItem(entry.item, entry.row + 1, entry.column, entry.rowSpan, entry.columnSpan);
-    grid->addWidget(new CaptionRow(box.windowTitle(), &box), 0, 0, 1, grid->columnCount());
+    grid->addWidget(new CaptionRow(box.windowTitle(), CaptionRow::Buttons::None, &box), 0, 0, 1,
+                    grid->columnCount());
 }
 
 } // namespace qthost

@@ -62,15 +62,6 @@ private:
     std::function<void()> task_;
 };
 
-// Whether the compositor draws the shown window's title bar: Qt then draws
-// no frame of its own around it (KWin and sway do; weston and mutter leave
-// it to Qt).
-bool compositorDecorates(const QWidget& window)
-{
-    const QWindow* handle = window.windowHandle();
-    return handle && handle->frameMargins().isNull();
-}
-
 // A screen reader's where-am-I on OK reads the prompt again.  The prompt's
 // label names OK as its buddy, so that it is no longer read as the box's own
 // text as well: said once as the box opens.  A buddy turns an '&' into a
@@ -156,7 +147,7 @@ void QtHost::showMessage(std::u16string_view prompt)
     letScreenReadersRepeat(box);
     new WindowStateKeeper(&box);
     if (onWayland()) {
-        if (!compositorDecorates(window_))
+        if (needsOwnCaption())
             giveOwnCaption(box);
         keepKeyboardOnBox(box, window_.windowHandle());
         // Shown modal before the event loop paints it, so that mutter hears

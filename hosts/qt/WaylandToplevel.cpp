@@ -54,48 +54,65 @@ const wl_interface gtkSurfaceInterface = {"gtk_surface1",     1, 2,
 constexpr std::uint32_t gtkShellGetGtkSurface = 0;
 constexpr std::uint32_t gtkSurfaceSetModal = 1;
 
-// The compositor's gtk_shell1, bound once on the display's default queue,
-// where its events find no listener and are dropped; nullptr where the
-// compositor has none.
-wl_proxy* gtkShell()
+// What the program needs of the compositor's globals, looked up once.
+struct Globals {
+    // Bound on the display's default queue, where its events find no
+    // listener and are dropped; nullptr where the compositor has none.
+    wl_proxy* gtkShell = nullptr;
+    std::uint32_t gtkShellName = 0; // in the registry
+    bool decorationManager = false; // xdg-decoration
+};
+
+Globals lookUpGlobals()
 {
-    static wl_proxy* const shell = [] {
-        QPlatformNativeInterface* native = QGuiApplication::platformNativeInterface();
-        auto* display =
-            native ? static_cast<wl_display*>(native->nativeResourceForIntegration("wl_display"))
-                   : nullptr;
-        if (!display)
-            return static_cast<wl_proxy*>(nullptr);
-        // A registry of its own, on a queue of its own, so that the look-up
-        // dispatches nothing of Qt's.
-        wl_event_queue* queue = wl_display_create_queue(display);
-        auto* wrapper = static_cast<wl_display*>(wl_proxy_create_wrapper(display));
-        wl_proxy_set_queue(reinterpret_cast<wl_proxy*>(wrapper), queue);
-        wl_registry* registry = wl_display_get_registry(wrapper);
-        std::uint32_t found = 0;
-        static constexpr wl_registry_listener listener = {
-            [](void* data, wl_registry*, std::uint32_t name, const char* interface, std::uint32_t) {
-                if (std::strcmp(interface, gtkShellInterface.name) == 0)
-                    *static_cast<std::uint32_t*>(data) = name;
-            },
-            [](void*, wl_registry*, std::uint32_t) {}};
-        wl_registry_add_listener(registry, &listener, &found);
-        wl_display_roundtrip_queue(display, queue);
-        wl_proxy* bound = nullptr;
-        if (found != 0) {
-            bound =
-                static_cast<wl_proxy*>(wl_registry_bind(registry, found, &gtkShellInterface, 1));
-            wl_proxy_set_queue(bound, nullptr);
-        }
-        wl_registry_destroy(registry);
-        wl_proxy_wrapper_destroy(wrapper);
-        wl_event_queue_destroy(queue);
-        return bound;
-    }();
-    return shell;
+    Globals globals;
+    QPlatformNativeInterface* native = QGuiApplication::platformNativeInterface();
+    auto* display =
+        native && onWayland()
+            ? static_cast<wl_display*>(native->nativeResourceForIntegration("wl_display"))
+            : nullptr;
+    if (!display)
+        return globals;
+    // A registry of its own, on a queue of its own, so that the look-up
+    // dispatches nothing of Qt's.
+    wl_event_queue* queue = wl_display_create_queue(display);
+    auto* wrapper = static_cast<wl_display*>(wl_proxy_create_wrapper(display));
+    wl_proxy_set_queue(reinterpret_cast<wl_proxy*>(wrapper), queue);
+    wl_registry* registry = wl_display_get_registry(wrapper);
+    static constexpr wl_registry_listener listener = {
+        [](void* data, wl_registry*, std::uint32_t name, const char* interface, std::uint32_t) {
+            auto* seen = static_cast<Globals*>(data);
+            if (std::strcmp(interface, gtkShellInterface.name) == 0)
+                seen->gtkShellName = name;
+            if (std::strcmp(interface, "zxdg_decoration_manager_v1") == 0)
+                seen->decorationManager = true;
+        },
+        [](void*, wl_registry*, std::uint32_t) {}};
+    wl_registry_add_listener(registry, &listener, &globals);
+    wl_display_roundtrip_queue(display, queue);
+    if (globals.gtkShellName != 0) {
+        globals.gtkShell = static_cast<wl_proxy*>(
+            wl_registry_bind(registry, globals.gtkShellName, &gtkShellInterface, 1));
+        wl_proxy_set_queue(globals.gtkShell, nullptr);
+    }
+    wl_registry_destroy(registry);
+    wl_proxy_wrapper_destroy(wrapper);
+    wl_event_queue_destroy(queue);
+    return globals;
+}
+
+const Globals& globals()
+{
+    static const Globals looked = lookUpGlobals();
+    return looked;
 }
 
 } // namespace
+
+bool compositorDrawsTitleBars()
+{
+    return !onWayland() || globals().decorationManager;
+}
 
 void advertiseFixedSize(QWindow& window)
 {
@@ -113,7 +130,8 @@ void advertiseFixedSize(QWindow& window)
 void advertiseModal(QWindow& window)
 {
     auto* surface = static_cast<wl_proxy*>(nativeResource("surface", window));
-    wl_proxy* shell = surface && nativeResource("xdg_toplevel", window) ? gtkShell() : nullptr;
+    wl_proxy* shell =
+        surface && nativeResource("xdg_toplevel", window) ? globals().gtkShell : nullptr;
     if (!shell)
         return;
     wl_proxy* gtkSurface = wl_proxy_marshal_flags(shell, gtkShellGetGtkSurface,

@@ -7,6 +7,12 @@ namespace qthost {
 // Whether the program runs as a native Wayland client.
 bool onWayland();
 
+// Whether something other than Qt draws the title bars of the program's
+// windows: an X11 window manager, or a Wayland compositor that offers
+// xdg-decoration, which Qt then asks to (KWin, sway).  Elsewhere (weston,
+// mutter) Qt would draw its own.
+bool compositorDrawsTitleBars();
+
 // Tells the compositor that the shown Wayland <window> cannot be resized:
 // its maximum size is its minimum, whatever maximum Qt holds for it.  The
 // compositor takes it with the surface's next state, which this commits.

@@ -17,8 +17,8 @@ namespace qthost {
 // no maximise or half-tiling, and sway floats it at its own size.  Weston
 // maximises it anyway and ends a client whose maximised surface does not
 // take the configured size exactly (fullscreen anywhere may be larger too),
-// and resizes it by an edge drag; KWin and sway fullscreen it.  Outside
-// those states the window goes back to its own size at once.
+// and may resize it; KWin and sway fullscreen it.  Outside those states the
+// window goes back to its own size at once.
 // Qt 6.4 clamps every configured size to the window's maximum and
 // acknowledges it before the window hears of the new state, so no state
 // change can lift the maximum in time.  Qt's maximum is therefore lifted

@@ -9,7 +9,8 @@
 # compositor (xdg_surface.set_window_geometry in its protocol log).
 #
 # Usage: desktopactions.sh <program> <action>[=obeyed|=undone]...
-#   actions: edge corner maximise tile fullscreen box-place box-drag box-return box-rounds
+#   actions: frame edge corner maximise tile fullscreen box-place box-drag box-return
+#            box-rounds
 #   (run inside scripts/wayland-session)
 set -euo pipefail
 source "$(dirname "$0")/drive.sh"
@@ -106,6 +107,9 @@ for row in "$@"; do
     corner)
         drag $((right + grip[$WAYLAND_COMPOSITOR])) $((bottom + grip[$WAYLAND_COMPOSITOR])) 150 100
         check_sizes "drag on the bottom-right corner" "$mark" "$outcome"
+        ;;
+    frame) # Qt's frame, which always offers maximise, would widen it
+        check "the window is as wide as its client area" 410 "${initial_size%x*}"
         ;;
     maximise | tile | fullscreen)
         eval "${ask[$WAYLAND_COMPOSITOR:$action]}"

@@ -207,13 +207,12 @@ grew_since() { # <mark> <size>
 }
 
 # Saves the screen of the Wayland session (whose pointer is invisible) with
-# the title row of Qt's decoration blanked: Qt lays the title out afresh, a
-# fraction of a pixel apart, whenever it makes its decoration again (it
-# drops it in fullscreen).  Prints the program window's client area as WxH+X+Y.
+# the program window's caption row blanked, whoever draws it, and prints the
+# window's client area, its bottom 410x319 pixels, as WxH+X+Y.
 wayland_screen() { # <output.png>
     local background='#404040' width height x y
     import -window root "$1"
     read -r width height x y < <(convert "$1" -trim -format '%w %h %X %Y\n' info: | tr -d +)
-    mogrify -fill "$background" -draw "rectangle $x,$y $((x + width - 1)),$((y + 29))" "$1"
-    echo "$((width - 6))x$((height - 33))+$((x + 3))+$((y + 30))"
+    mogrify -fill "$background" -draw "rectangle $x,$y $((x + width - 1)),$((y + height - 320))" "$1"
+    echo "${width}x319+$x+$((y + height - 319))"
 }
