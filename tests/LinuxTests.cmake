@@ -34,7 +34,7 @@ endforeach()
 # The same program as a native Wayland client: on each compositor the shared
 # end-to-end cases and what its user can do to the window (a row of
 # tests/e2e/desktopactions.sh actions, "=obeyed" where the compositor
-# imposes the state, "=undone" where the program takes its size back); on
+# imposes the state); on
 # weston its look against X11's, and each state weston can impose on the
 # window and on the message box.
 # They run on the unsanitized build: the sanitized program, several times
@@ -43,7 +43,7 @@ endforeach()
 if(NOT PUNT_SANITIZE)
     set(wayland_session ${PROJECT_SOURCE_DIR}/scripts/wayland-session)
     set(desktop_actions
-        "weston frame edge=undone corner=undone maximise=obeyed fullscreen=obeyed box-return box-rounds"
+        "weston frame edge corner maximise=obeyed fullscreen=obeyed box-return box-rounds"
         "sway edge corner tile=obeyed fullscreen=obeyed box-place box-return box-rounds"
         "kwin edge corner maximise tile fullscreen=obeyed box-place box-drag box-return box-rounds"
         "mutter frame edge corner maximise tile fullscreen box-place box-drag box-return box-rounds")

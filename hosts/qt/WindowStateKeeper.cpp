@@ -30,8 +30,8 @@ bool WindowStateKeeper::eventFilter(QObject* watched, QEvent* event)
     case QEvent::WindowStateChange:
         returnToNormal();
         break;
-    // Weston resizes whatever the maximum it heard (Qt's frame let an edge
-    // drag do it); outside a filling state the window takes its size back.
+    // A compositor may resize it whatever the maximum it heard (weston did
+    // through Qt's frame); outside a filling state it takes its size back.
     case QEvent::Resize:
         if (onWayland() && !(window_->windowState() & filling) &&
             window_->size() != window_->minimumSize())

@@ -8,7 +8,7 @@
 # text and Alt+X ends it.  The window's size is what the program tells the
 # compositor (xdg_surface.set_window_geometry in its protocol log).
 #
-# Usage: desktopactions.sh <program> <action>[=obeyed|=undone]...
+# Usage: desktopactions.sh <program> <action>[=obeyed]...
 #   actions: frame edge corner maximise tile fullscreen box-place box-drag box-return
 #            box-rounds
 #   (run inside scripts/wayland-session)
@@ -54,18 +54,16 @@ drag() { # <x> <y> <dx> <dy>
 
 # Checks the window's sizes since <mark> (a count of sizes): a refused
 # action gives no other size; an obeyed one a wider one, and then its own
-# again; an undone one may give others, but ends at its own.
-check_sizes() { # <what> <mark> refused|obeyed|undone
-    local sizes others last
+# again.
+check_sizes() { # <what> <mark> refused|obeyed
+    local sizes others
     sizes=$(window_sizes | tail -n +$(($2 + 1)))
     others=$(printf '%s' "$sizes" | grep -cvx -e "$initial_size" || true)
-    last=$(window_sizes | tail -n1)
     if [[ $3 == refused ]]; then
         check "$1: the window keeps its size" "0 other sizes" "$others other sizes"
     else
-        [[ $3 == undone ]] ||
-            check "$1: the window takes the imposed size" yes "$(grew_since "$2" "$initial_size")"
-        check "$1: undone, the window has its own size again" "$initial_size" "$last"
+        check "$1: the window takes the imposed size" yes "$(grew_since "$2" "$initial_size")"
+        check "$1: undone, the window has its own size again" "$initial_size" "$(window_sizes | tail -n1)"
     fi
 }
 
