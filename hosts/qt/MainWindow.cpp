@@ -1,8 +1,8 @@
 #include "MainWindow.h"
 
+#include "hosts/qt/CaptionRow.h"
 #include "hosts/qt/CommandButton.h"
 #include "hosts/qt/FieldAccessible.h"
-#include "hosts/qt/OwnCaption.h"
 #include "hosts/qt/PlatformFonts.h"
 #include "hosts/qt/QtResources.h"
 #include "hosts/qt/QtText.h"

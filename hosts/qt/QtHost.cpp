@@ -1,6 +1,6 @@
 #include "QtHost.h"
 
-#include "hosts/qt/OwnCaption.h"
+#include "hosts/qt/CaptionRow.h"
 #include "hosts/qt/QtResources.h"
 #include "hosts/qt/QtText.h"
 #include "hosts/qt/WaylandToplevel.h"

@@ -1,4 +1,4 @@
-#include "OwnCaption.h"
+#include "CaptionRow.h"
 
 #include "hosts/qt/WaylandToplevel.h"
 
