@@ -5,12 +5,13 @@
 # and answers its message box after a click on the window behind.  A state
 # the compositor refuses leaves the window's size alone; one it imposes is
 # obeyed and undone.  At the end the program lives, both fields keep their
-# text and Alt+X ends it.  The window's size is what the program tells the
-# compositor (xdg_surface.set_window_geometry in its protocol log).
+# text and Alt+X, or the close button of the program's caption row, ends
+# it.  The window's size is what the program tells the compositor
+# (xdg_surface.set_window_geometry in its protocol log).
 #
 # Usage: desktopactions.sh <program> <action>[=obeyed]...
 #   actions: frame edge corner maximise tile fullscreen box-place box-drag box-return
-#            box-rounds
+#            box-rounds close-button
 #   (run inside scripts/wayland-session)
 set -euo pipefail
 source "$(dirname "$0")/drive.sh"
@@ -109,6 +110,10 @@ for row in "$@"; do
     frame) # Qt's frame, which always offers maximise, would widen it
         check "the window is as wide as its client area" 410 "${initial_size%x*}"
         ;;
+    close-button) # the caption row's own: ends the row, once the fields are read
+        ending=$action
+        continue
+        ;;
     maximise | tile | fullscreen)
         eval "${ask[$WAYLAND_COMPOSITOR:$action]}"
         sleep 2
@@ -162,5 +167,10 @@ keys shift+Tab # back in the punt field
 check "the punt field keeps its text" abc "$(focused_field_text_becomes abc)"
 keys shift+Tab
 check "the euro field keeps its text" 10 "$(focused_field_text_becomes 10)"
-exit_with_alt_x "$pid"
+if [[ ${ending-} == close-button ]]; then
+    xdotool mousemove $((right - 15)) $((frame_y + 15)) sleep 0.3 click 1
+    check_ends "the caption row's close button" "$pid"
+else
+    exit_with_alt_x "$pid"
+fi
 finish

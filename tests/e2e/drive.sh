@@ -159,21 +159,26 @@ wait_for_windows() { # <count>
     return 1
 }
 
+# Checks that <what> made the process <pid> end with status 0.
+check_ends() { # <what> <pid>
+    for _ in $(seq 50); do
+        kill -0 "$2" 2>/dev/null || break
+        sleep 0.1
+    done
+    if kill -0 "$2" 2>/dev/null; then
+        check "$1 ends the program" ended running
+        return
+    fi
+    local status=0
+    wait "$2" || status=$?
+    check "$1 ends the program with status 0" 0 "$status"
+}
+
 # Presses Alt+X and checks that the process <pid> ends with status 0.
 exit_with_alt_x() { # <pid>
     await_keyboard
     keys alt+x
-    for _ in $(seq 50); do
-        kill -0 "$1" 2>/dev/null || break
-        sleep 0.1
-    done
-    if kill -0 "$1" 2>/dev/null; then
-        check "Alt+X ends the program" ended running
-        return
-    fi
-    local status=0
-    wait "$1" || status=$?
-    check "Alt+X ends the program with status 0" 0 "$status"
+    check_ends Alt+X "$1"
 }
 
 # Takes the program <pid> through a conversion, Clear, the empty-field
