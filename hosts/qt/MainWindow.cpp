@@ -95,10 +95,11 @@ void applyLook(QWidget* control, const runtime::ControlLook& look)
     control->setPalette(palette);
 }
 
-// Places the control; a control sized to its text keeps its top-left corner.
-void applyGeometry(QWidget* control, const runtime::ControlDefinition& row)
+// Places the control in a client area whose top-left corner is <origin>; a
+// control sized to its text keeps its top-left corner.
+void applyGeometry(QWidget* control, const runtime::ControlDefinition& row, QPoint origin)
 {
-    const QRect stored = pixelRect(row);
+    const QRect stored = pixelRect(row).translated(origin);
     switch (row.look.sizing) {
     case runtime::Sizing::Stored:
         control->setGeometry(stored);
@@ -169,8 +170,7 @@ void MainWindow::buildControls(const runtime::WindowDefinition& definition)
         if (row.font)
             control->setFont(toQFont(*row.font));
         applyLook(control, row.look);
-        applyGeometry(control, row);
-        control->move(control->pos() + QPoint(0, clientTop_));
+        applyGeometry(control, row, QPoint(0, clientTop_));
         if (row.kind == runtime::ControlKind::TextField)
             control->installEventFilter(this);
     }
