@@ -1,16 +1,17 @@
 #include "MainWindow.h"
 
-#include "hosts/qt/CaptionRow.h"
 #include "hosts/qt/CommandButton.h"
 #include "hosts/qt/FieldAccessible.h"
 #include "hosts/qt/PlatformFonts.h"
 #include "hosts/qt/QtResources.h"
 #include "hosts/qt/QtText.h"
 #include "hosts/qt/WindowPicture.h"
-#include "hosts/qt/WindowStateKeeper.h"
+#include "hosts/qt/desktop/Desktop.h"
+#include "runtime/ClickDispatch.h"
 #include "runtime/MessageText.h"
 #include "runtime/WindowContract.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QColor>
@@ -128,30 +129,19 @@ QAccessibleInterface* accessibleControl(const QString& /*className*/, QObject* o
 
 } // namespace
 
-MainWindow::MainWindow(const runtime::WindowDefinition& definition, QWidget* parent)
+MainWindow::MainWindow(const runtime::WindowDefinition& definition,
+                       std::span<const runtime::ClickBinding> bindings, runtime::Host& host,
+                       QWidget* parent)
     : QWidget(parent)
 {
     QAccessible::installFactory(accessibleControl); // installed once however often called
     setObjectName(toQString(definition.name));
     setWindowTitle(toQString(definition.title));
-    // A fixed size, so no maximise button either; with a caption row of its
-    // own, no frame at all (a minimise button hint would bring Qt's back).
-    const bool ownCaption = needsOwnCaption();
-    setWindowFlags(ownCaption ? Qt::Window | Qt::FramelessWindowHint
-                              : Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                                    Qt::WindowCloseButtonHint);
     const QSize client(runtime::twipsToPixels(definition.clientWidth),
                        runtime::twipsToPixels(definition.clientHeight));
-    if (ownCaption) {
-        auto* caption = new CaptionRow(windowTitle(), CaptionRow::Buttons::Window, this);
-        caption->setGeometry(0, 0, client.width(), caption->sizeHint().height());
-        clientTop_ = caption->height();
-    }
-    setFixedSize(client.width(), clientTop_ + client.height());
+    clientTop_ = Desktop::running().fitMainWindow(*this, client);
     picturePath_ = pictureResourcePath(definition.picture);
     picture_ = windowPicture(picturePath_, client);
-    new WindowStateKeeper(this);
     setFont(toQFont(definition.font));
     QPalette background = palette();
     background.setColor(QPalette::Window, toQColor(definition.backColour));
@@ -159,20 +149,22 @@ MainWindow::MainWindow(const runtime::WindowDefinition& definition, QWidget* par
     setAutoFillBackground(true);
 
     buildControls(definition);
+    bindClicks(bindings, host);
     describeForScreenReaders(definition);
 }
 
 void MainWindow::buildControls(const runtime::WindowDefinition& definition)
 {
-    for (const runtime::ControlDefinition& row : definition.controls) {
-        QWidget* control = createControl(row, this);
-        control->setObjectName(toQString(row.name));
-        if (row.font)
-            control->setFont(toQFont(*row.font));
-        applyLook(control, row.look);
-        applyGeometry(control, row, QPoint(0, clientTop_));
-        if (row.kind == runtime::ControlKind::TextField)
+    for (const runtime::ControlDefinition* row : runtime::creationOrder(definition)) {
+        QWidget* control = createControl(*row, this);
+        control->setObjectName(toQString(row->name));
+        if (row->font)
+            control->setFont(toQFont(*row->font));
+        applyLook(control, row->look);
+        applyGeometry(control, *row, QPoint(0, clientTop_));
+        if (row->kind == runtime::ControlKind::TextField)
             control->installEventFilter(this);
+        controls_.push_back({row, control});
     }
 
     std::vector<QWidget*> focusable;
@@ -183,6 +175,15 @@ void MainWindow::buildControls(const runtime::WindowDefinition& definition)
         setTabOrder(focusable[i - 1], focusable[i]);
     if (const runtime::ControlDefinition* first = runtime::firstFocus(definition))
         requireControl(first->name)->setFocus();
+}
+
+void MainWindow::bindClicks(std::span<const runtime::ClickBinding> bindings, runtime::Host& host)
+{
+    for (const runtime::ClickBinding& binding : bindings) {
+        auto* button = qobject_cast<QAbstractButton*>(requireControl(binding.control));
+        connect(button, &QAbstractButton::clicked, this,
+                [&host, handler = binding.handler] { runtime::deliverClick(host, handler); });
+    }
 }
 
 void MainWindow::describeForScreenReaders(const runtime::WindowDefinition& definition)
@@ -199,7 +200,10 @@ void MainWindow::describeForScreenReaders(const runtime::WindowDefinition& defin
 
 QWidget* MainWindow::control(std::string_view name) const
 {
-    return findChild<QWidget*>(toQString(name), Qt::FindDirectChildrenOnly);
+    for (const Control& control : controls_)
+        if (control.row->name == name)
+            return control.widget;
+    return nullptr;
 }
 
 QWidget* MainWindow::requireControl(std::string_view name) const

@@ -1,11 +1,8 @@
 #include "QtHost.h"
 
-#include "hosts/qt/CaptionRow.h"
 #include "hosts/qt/QtResources.h"
 #include "hosts/qt/QtText.h"
-#include "hosts/qt/WaylandToplevel.h"
-#include "hosts/qt/WindowStateKeeper.h"
-#include "runtime/ClickDispatch.h"
+#include "hosts/qt/desktop/Desktop.h"
 #include "runtime/MessageText.h"
 #include "runtime/WindowContract.h"
 
@@ -17,11 +14,9 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
-#include <QPushButton>
 #include <QStyleFactory>
 #include <QTimer>
 #include <QWidget>
-#include <QWindow>
 
 #include <cstdio>
 #include <cstdlib>
@@ -77,28 +72,10 @@ void letScreenReadersRepeat(QMessageBox& box)
         label->setBuddy(ok);
 }
 
-// A click on the window behind the box gives it the keyboard on some
-// desktops (sway, GNOME), where every key is lost while the box is open.
-// sway turns a request to activate the box into a hint, and mutter often
-// refuses it as older than the click, but each gives a newly shown window
-// the keyboard: the box shows itself anew.  X11 window managers keep the
-// keyboard on a modal box themselves.
-void keepKeyboardOnBox(QMessageBox& box, const QWindow* main)
-{
-    QObject::connect(qApp, &QGuiApplication::focusWindowChanged, &box,
-                     [&box, main](QWindow* focused) {
-                         if (focused && focused == main)
-                             QTimer::singleShot(0, &box, [&box] {
-                                 if (box.windowHandle())
-                                     showAgain(*box.windowHandle());
-                             });
-                     });
-}
-
 } // namespace
 
 QtHost::QtHost(const runtime::ProgramDescriptor& program)
-    : window_(program.window)
+    : window_(program.window, program.clickBindings, *this)
     , announcer_(new Announcer(&window_))
     , fields_(program.window, [this](std::string_view name) {
         return qobject_cast<QLineEdit*>(window_.control(name));
@@ -113,12 +90,6 @@ QtHost::QtHost(const runtime::ProgramDescriptor& program)
         window_.setWindowIcon(iconResource(icon));
         QApplication::setWindowIcon(window_.windowIcon());
     });
-    for (const runtime::ClickBinding& binding : program.clickBindings) {
-        auto* button = qobject_cast<QAbstractButton*>(window_.control(binding.control));
-        QObject::connect(
-            button, &QAbstractButton::clicked, &window_,
-            [this, handler = binding.handler] { runtime::deliverClick(*this, handler); });
-    }
 }
 
 runtime::FieldText QtHost::fieldText(std::string_view field)
@@ -145,26 +116,8 @@ void QtHost::showMessage(std::u16string_view prompt)
     // Some styles give dialog buttons a stock icon; the box shows none.
     box.button(QMessageBox::Ok)->setIcon(QIcon());
     letScreenReadersRepeat(box);
-    new WindowStateKeeper(&box);
-    if (onWayland()) {
-        if (needsOwnCaption())
-            giveOwnCaption(box);
-        keepKeyboardOnBox(box, window_.windowHandle());
-        // Shown modal before the event loop paints it, so that mutter hears
-        // it is modal before it places it; exec() finds it shown.  (Modal as
-        // exec() makes it: QMessageBox::setWindowModality resets the flags.)
-        box.setAttribute(Qt::WA_ShowModal);
-        box.show();
-        advertiseModal(*box.windowHandle());
-    }
+    Desktop::running().fitBox(box, window_);
     box.exec();
-
-    // Without a window manager nothing hands the keyboard back to the window.
-    // A Wayland compositor gives it back to the box's parent itself, and
-    // Qt 6.4's activation request reads the surface of whichever window
-    // last had the keyboard, which may be the box's, gone by now.
-    if (!onWayland())
-        window_.activateWindow();
     if (focus)
         focus->setFocus();
 }

@@ -1,6 +1,6 @@
 #include "hosts/qt/MainWindow.h"
 
-#include "hosts/qt/PlatformFonts.h"
+#include "hosts/qt/QtHost.h"
 #include "hosts/qt/QtResources.h"
 #include "hosts/qt/QtText.h"
 #include "runtime/WindowContract.h"
@@ -69,14 +69,14 @@ private slots:
     void initTestCase()
     {
         QLocale::setDefault(QLocale::c());
-        qthost::registerFontSubstitutes();
-        form_ = std::make_unique<qthost::MainWindow>(window::frmEuroDefinition);
+        host_ = std::make_unique<qthost::QtHost>(window::program);
+        form_ = &host_->window();
         form_->show();
-        QApplication::setActiveWindow(form_.get());
-        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+        QApplication::setActiveWindow(form_);
+        QVERIFY(QTest::qWaitForWindowActive(form_));
     }
 
-    void cleanupTestCase() { form_.reset(); }
+    void cleanupTestCase() { host_.reset(); }
 
     void windowProperties()
     {
@@ -351,7 +351,8 @@ private slots:
     // It leaves fullscreen when asked into it, unless asked again at once.
     void fullscreenIsRefusedOnce()
     {
-        qthost::MainWindow fresh(window::frmEuroDefinition);
+        qthost::QtHost freshHost(window::program);
+        qthost::MainWindow& fresh = freshHost.window();
         fresh.setWindowState(Qt::WindowFullScreen);
         QTRY_COMPARE(fresh.windowState(), Qt::WindowNoState);
         fresh.setWindowState(Qt::WindowFullScreen);
@@ -361,8 +362,9 @@ private slots:
     // Before any key is pressed, Exit looks focused: its focus frame shows.
     void focusShowsFromTheStart()
     {
-        const auto backToForm = qScopeGuard([&] { QApplication::setActiveWindow(form_.get()); });
-        qthost::MainWindow fresh(window::frmEuroDefinition);
+        const auto backToForm = qScopeGuard([&] { QApplication::setActiveWindow(form_); });
+        qthost::QtHost freshHost(window::program);
+        qthost::MainWindow& fresh = freshHost.window();
         fresh.show();
         QApplication::setActiveWindow(&fresh);
         QVERIFY(QTest::qWaitForWindowActive(&fresh));
@@ -375,7 +377,8 @@ private slots:
 private:
     QWidget* control(const QString& name) const { return requireControl(*form_, name); }
 
-    std::unique_ptr<qthost::MainWindow> form_;
+    std::unique_ptr<qthost::QtHost> host_;
+    qthost::MainWindow* form_ = nullptr;
 };
 
 QTEST_MAIN(TestMainWindow)

@@ -1,9 +1,8 @@
 #include "WindowStateKeeper.h"
 
-#include "hosts/qt/WaylandToplevel.h"
+#include "hosts/qt/desktop/XdgToplevel.h"
 
 #include <QEvent>
-#include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
 
@@ -15,9 +14,10 @@ constexpr Qt::WindowStates filling = Qt::WindowMaximized | Qt::WindowFullScreen;
 
 } // namespace
 
-WindowStateKeeper::WindowStateKeeper(QWidget* window)
+WindowStateKeeper::WindowStateKeeper(QWidget* window, bool wayland)
     : QObject(window)
     , window_(window)
+    , wayland_(wayland)
 {
     window->installEventFilter(this);
 }
@@ -33,7 +33,7 @@ bool WindowStateKeeper::eventFilter(QObject* watched, QEvent* event)
     // A compositor may resize it whatever the maximum it heard (weston did
     // through Qt's frame); outside a filling state it takes its size back.
     case QEvent::Resize:
-        if (onWayland() && !(window_->windowState() & filling) &&
+        if (wayland_ && !(window_->windowState() & filling) &&
             window_->size() != window_->minimumSize())
             window_->resize(window_->minimumSize());
         break;
@@ -44,7 +44,7 @@ bool WindowStateKeeper::eventFilter(QObject* watched, QEvent* event)
     case QEvent::LayoutRequest:
     case QEvent::StyleChange:
     case QEvent::FontChange:
-        if (onWayland() && window_->isVisible()) {
+        if (wayland_ && window_->isVisible()) {
             static_cast<QObject*>(window_)->event(event);
             if (window_->maximumSize() != QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)) {
                 window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);

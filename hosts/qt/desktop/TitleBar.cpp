@@ -1,6 +1,6 @@
-#include "CaptionRow.h"
+#include "TitleBar.h"
 
-#include "hosts/qt/WaylandToplevel.h"
+#include "hosts/qt/desktop/XdgToplevel.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -38,15 +38,10 @@ struct PlacedItem {
 
 } // namespace
 
-bool needsOwnCaption()
-{
-    return !compositorDrawsTitleBars();
-}
-
-CaptionRow::CaptionRow(const QString& title, Buttons buttons, QWidget* window)
+TitleBar::TitleBar(const QString& title, Buttons buttons, QWidget* window)
     : QFrame(window)
 {
-    setObjectName(QStringLiteral("caption"));
+    setObjectName(QStringLiteral("titleBar"));
     setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
@@ -74,14 +69,18 @@ CaptionRow::CaptionRow(const QString& title, Buttons buttons, QWidget* window)
     }
 }
 
-void CaptionRow::mousePressEvent(QMouseEvent* event)
+void TitleBar::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton && window()->windowHandle())
-        window()->windowHandle()->startSystemMove();
+    if (QWindow* shown = window()->windowHandle()) {
+        if (event->button() == Qt::LeftButton)
+            shown->startSystemMove();
+        else if (event->button() == Qt::RightButton)
+            showWindowMenu(*shown, mapTo(window(), event->position().toPoint()));
+    }
     QFrame::mousePressEvent(event);
 }
 
-void giveOwnCaption(QMessageBox& box)
+void giveTitleBar(QMessageBox& box)
 {
     auto* grid = qobject_cast<QGridLayout*>(box.layout());
     if (!grid)
@@ -90,7 +89,7 @@ void giveOwnCaption(QMessageBox& box)
     // A frameless window draws no edge of its own against what lies behind.
     box.setStyleSheet(QStringLiteral("QMessageBox { border: 1px solid palette(shadow); }"));
 
-    // Every row moves down one, so the caption can take the top.
+    // Every row moves down one, so the title bar can take the top.
     std::vector<PlacedItem> placed;
     while (grid->count() > 0) {
         PlacedItem entry{};
@@ -100,7 +99,7 @@ void giveOwnCaption(QMessageBox& box)
     }
     for (const PlacedItem& entry : placed)
         grid->addItem(entry.item, entry.row + 1, entry.column, entry.rowSpan, entry.columnSpan);
-    grid->addWidget(new CaptionRow(box.windowTitle(), CaptionRow::Buttons::None, &box), 0, 0, 1,
+    grid->addWidget(new TitleBar(box.windowTitle(), TitleBar::Buttons::None, &box), 0, 0, 1,
                     grid->columnCount());
 }
 

@@ -26,8 +26,9 @@ namespace qthost {
 // and only the compositor hears of the fixed size.
 class WindowStateKeeper final : public QObject {
 public:
-    // Watches <window> and lives as its child.
-    explicit WindowStateKeeper(QWidget* window);
+    // Watches <window> and lives as its child; <wayland>: the window is a
+    // native Wayland client's.
+    WindowStateKeeper(QWidget* window, bool wayland);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -36,6 +37,7 @@ private:
     void returnToNormal();
 
     QWidget* window_;
+    bool wayland_;
     QElapsedTimer lastRefusedFilling_; // when it last left fullscreen or maximised
 };
 

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "hosts/qt/desktop/GtkShell.h"
+
+class QMessageBox;
+class QSize;
+class QWidget;
+
+namespace qthost {
+
+// The one place that tells desktops apart: what the running desktop offers
+// the program's two windows, found once, and what each window needs there.
+//
+// clang-format off
+// | desktop    | title bars drawn by     | keyboard on the open box by | box over the window placed by |
+// |------------|-------------------------|-----------------------------|-------------------------------|
+// | X11 + WM   | the window manager      | the WM (a modal transient)  | the WM                        |
+// | X11, no WM | nothing                 | activating the window after | nothing                       |
+// | weston     | the program (TitleBar)  | showing the box anew        | weston, where it likes        |
+// | sway       | sway (xdg-decoration)   | showing the box anew        | sway                          |
+// | KWin       | KWin (xdg-decoration)   | showing the box anew        | KWin                          |
+// | mutter     | the program (TitleBar)  | showing the box anew        | mutter, once marked modal     |
+// clang-format on
+//
+// Why: where the compositor offers no xdg-decoration, Qt 6.4 draws its own
+// frame with a maximise button that mutter grants even to a fixed window.
+// sway and mutter move the keyboard to the window behind an open box on a
+// click, and turn down or only flag a request to give it back, but give a
+// newly shown window the keyboard.  A fixed size is told to every
+// compositor as min == max, and a filling state is undone (WindowStateKeeper).
+class Desktop {
+public:
+    // Found on the first call, which needs the QGuiApplication.
+    static const Desktop& running();
+
+    bool wayland() const { return wayland_; }
+
+    // Fits the main window, before it shows, to a client area of <client>:
+    // its frame or its own title bar, its fixed size, its state kept.
+    // Returns the top of the client area in the window.
+    int fitMainWindow(QWidget& window, QSize client) const;
+
+    // Fits a message box of <owner>'s, once it has its title, text and
+    // buttons and before exec(): frame or title bar, place, fixed size, the
+    // keyboard kept on it while it is open and handed back to <owner> after.
+    void fitBox(QMessageBox& box, QWidget& owner) const;
+
+private:
+    Desktop();
+
+    bool ownTitleBar() const { return wayland_ && !compositorDrawsTitleBars_; }
+    void keepKeyboardOnBox(QMessageBox& box, const QWidget& owner) const;
+    void showBoxAgain(QMessageBox& box) const;
+
+    bool wayland_ = false;
+    bool compositorDrawsTitleBars_ = true;
+    GtkShell gtkShell_;
+};
+
+} // namespace qthost
