@@ -1,5 +1,7 @@
 #include "hosts/qt/QtHost.h"
 
+#include "hosts/qt/Announcer.h"
+
 #include "runtime/Ascii.h"
 
 #include "window/FrmEuro.h"
@@ -8,6 +10,7 @@
 #include "ModalWatcher.h"
 #include "WindowControls.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
@@ -18,6 +21,7 @@
 
 #include <map>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -147,6 +151,50 @@ private slots:
         QTRY_VERIFY(QApplication::focusWidget());
         QTest::keySequence(QApplication::focusWidget(), QKeySequence(Qt::ALT | Qt::Key_N));
         QTRY_VERIFY(!field("txtPunt")->text().isEmpty());
+    }
+
+    void announcesWhatAButtonDid_data()
+    {
+        QTest::addColumn<QString>("typedInto");
+        QTest::addColumn<QString>("clicked");
+        QTest::addColumn<QString>("heard");
+        QTest::newRow("punts to euros") << "txtPunt"
+                                        << "cmdConvertPuntToEuro"
+                                        << "126.973807842918 euros";
+        QTest::newRow("euros to punts") << "txtEuro"
+                                        << "cmdConvertEuroToPunt"
+                                        << "78.7564 punts";
+        QTest::newRow("clear") << "txtEuro"
+                               << "cmdClear"
+                               << "Both fields are empty";
+    }
+
+    // Each result, or what Clear did, is told to a screen reader.
+    void announcesWhatAButtonDid()
+    {
+        QFETCH(QString, typedInto);
+        QFETCH(QString, clicked);
+        QFETCH(QString, heard);
+        field(typedInto)->setText("100");
+        QTest::mouseClick(control(clicked), Qt::LeftButton);
+        // The notification a screen reader is sent, outside the window's controls.
+        auto* announcer = shown_.window().findChild<qthost::Announcer*>();
+        QAccessibleInterface* notification = QAccessible::queryAccessibleInterface(announcer);
+        QCOMPARE(notification->role(), QAccessible::Notification);
+        QCOMPARE(notification->text(QAccessible::Name), heard);
+    }
+
+    // A screen reader reads a field's text whole from any offset in it.
+    void fieldTextIsOneAttributeRun()
+    {
+        field("txtPunt")->setText("12.5");
+        QAccessibleTextInterface* text =
+            QAccessible::queryAccessibleInterface(field("txtPunt"))->textInterface();
+        for (const int offset : {0, 3}) {
+            int start = -1, end = -1;
+            text->attributes(offset, &start, &end);
+            QCOMPARE(std::pair(start, end), std::pair(0, 4));
+        }
     }
 
     void largeInput_data()
