@@ -44,7 +44,7 @@ if(NOT PUNT_SANITIZE)
     set(wayland_session ${PROJECT_SOURCE_DIR}/scripts/wayland-session)
     set(desktop_actions
         "weston frame edge corner maximise=obeyed fullscreen=obeyed box-return box-rounds"
-        "sway edge corner tile=obeyed fullscreen=obeyed box-place box-return box-rounds"
+        "sway edge corner tile=obeyed fullscreen=obeyed box-place box-focus box-return box-rounds"
         "kwin edge corner maximise tile fullscreen=obeyed box-place box-drag box-return box-rounds"
         "mutter frame edge corner maximise tile fullscreen box-place box-drag box-return box-rounds close-button")
     set(wayland_tests)

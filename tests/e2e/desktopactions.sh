@@ -10,8 +10,8 @@
 # (xdg_surface.set_window_geometry in its protocol log).
 #
 # Usage: desktopactions.sh <program> <action>[=obeyed]...
-#   actions: frame edge corner maximise tile fullscreen box-place box-drag box-return
-#            box-rounds close-button
+#   actions: frame edge corner maximise tile fullscreen box-place box-drag box-focus
+#            box-return box-rounds close-button
 #   (run inside scripts/wayland-session)
 set -euo pipefail
 source "$(dirname "$0")/drive.sh"
@@ -22,10 +22,23 @@ kwin_shortcut() { # <name>
     gdbus call --session --dest org.kde.kglobalaccel --object-path /component/kwin \
         --method org.kde.kglobalaccel.Component.invokeShortcut "$1" >/dev/null
 }
-# How each compositor is asked for a state, and how a state that lasts is undone.
+# Gives the keyboard to the window behind the open box.
+sway_focus_behind() {
+    local behind
+    behind=$(swaymsg -t get_tree | python3 -c 'import json, sys
+def views(node):
+    yield node
+    for child in node["nodes"] + node["floating_nodes"]:
+        yield from views(child)
+print(next(v["id"] for v in views(json.load(sys.stdin)) if v.get("pid") == '"$pid"' and not v["focused"]))')
+    swaymsg -q "[con_id=$behind] focus"
+}
+# How each compositor is asked for a state or for the keyboard on the window
+# behind the box, and how a state that lasts is undone.
 declare -A ask=(
     [weston:maximise]='keys super+shift+m' [weston:fullscreen]='keys super+shift+f'
     [sway:tile]='swaymsg -q floating disable' [sway:fullscreen]='swaymsg -q fullscreen enable'
+    [sway:box-focus]=sway_focus_behind
     [kwin:maximise]="kwin_shortcut 'Window Maximize'"
     [kwin:tile]="kwin_shortcut 'Window Quick Tile Left'"
     [kwin:fullscreen]="kwin_shortcut 'Window Fullscreen'"
@@ -141,6 +154,14 @@ for row in "$@"; do
         check "a drag on the box's title bar moves it" 100,50 "$((moved_x - x)),$((moved_y - y))"
         keys Return
         wait_for_windows 1 || true
+        ;;
+    box-focus) # the window behind the box takes the keyboard, and the box wins it back
+        open_box
+        eval "${ask[$WAYLAND_COMPOSITOR:$action]}"
+        sleep 0.5
+        keys Return
+        wait_for_windows 1 && closed=yes || closed=no
+        check "the box takes Return after the window behind took the keyboard" yes "$closed"
         ;;
     box-return | box-rounds)
         rounds=1 closed=0
