@@ -72,9 +72,7 @@ std::u16string codePointText(char32_t c)
     std::string text = "U+";
     text.append(static_cast<std::size_t>(std::max<std::ptrdiff_t>(0, 4 - (end - digits))), '0');
     text.append(digits, end);
-    std::transform(text.begin(), text.end(), text.begin(), [](char d) {
-        return d >= 'a' && d <= 'f' ? static_cast<char>(d - 'a' + 'A') : d;
-    });
+    std::transform(text.begin(), text.end(), text.begin(), upperAscii<char>);
     return widenAscii(text);
 }
 
