@@ -18,8 +18,6 @@ namespace {
 // shown, so that written-out characters count at their shown length.
 constexpr std::size_t quotedTextLimit = 40;
 
-constexpr char16_t firstStrongIsolate = u'\u2068';
-constexpr char16_t popDirectionalIsolate = u'\u2069';
 constexpr char16_t dottedCircle = u'\u25CC';
 
 bool isHighSurrogate(char32_t c)

@@ -11,10 +11,21 @@
 #include "runtime/NumberText.h"
 #include "runtime/RuntimeError.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 
 namespace runtime {
+
+// The bidirectional isolates and their end: text between one of them and
+// the pop keeps its own direction and leaves the sentence's alone.  A
+// quotation uses the first-strong isolate.
+inline constexpr char16_t leftToRightIsolate = u'\u2066';
+inline constexpr char16_t rightToLeftIsolate = u'\u2067';
+inline constexpr char16_t firstStrongIsolate = u'\u2068';
+inline constexpr char16_t popDirectionalIsolate = u'\u2069';
+inline constexpr auto bidiIsolates = std::to_array(
+    {leftToRightIsolate, rightToLeftIsolate, firstStrongIsolate, popDirectionalIsolate});
 
 // The text in quotation marks, fit to stand inside a sentence: cut to a
 // readable length with an ellipsis (never inside a character), each
