@@ -56,7 +56,8 @@ inline constexpr std::u16string_view fieldsCleared = u"Both fields are empty";
 inline constexpr std::u16string_view unexpectedFloatingPointStatus =
     u"Unexpected floating-point status.";
 
-// The error's title, e.g. "Type mismatch".
+// The error's number, e.g. 13, and its title, e.g. "Type mismatch".
+int errorNumber(ErrorCode code) noexcept;
 const char* errorTitle(ErrorCode code) noexcept;
 
 // A run-time error as the user reads it: the detail, or the error's own
