@@ -200,7 +200,7 @@ private slots:
         // The icon comes once the first frame is out.
         QTRY_VERIFY(!shown_.window().windowIcon().isNull());
         const QList<QSize> sizes = shown_.window().windowIcon().availableSizes();
-        for (const int side : {16, 32, 48})
+        for (const int side : {PUNT_ICON_SIZES})
             QVERIFY2(sizes.contains(QSize(side, side)), qPrintable(QString::number(side)));
     }
 
