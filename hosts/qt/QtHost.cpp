@@ -6,7 +6,7 @@
 #include "hosts/qt/WaylandToplevel.h"
 #include "hosts/qt/WindowStateKeeper.h"
 #include "runtime/ClickDispatch.h"
-#include "runtime/MessageText.h"
+#include "runtime/StartFailure.h"
 #include "runtime/WindowContract.h"
 
 #include <QAbstractButton>
@@ -23,7 +23,6 @@
 #include <QWidget>
 #include <QWindow>
 
-#include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <stdexcept>
@@ -194,10 +193,8 @@ int start(int argc, char* argv[], const runtime::ProgramDescriptor& program)
         host.window().show();
         return QApplication::exec();
     } catch (const std::exception& error) {
-        // A terminal shows the line, a desktop launch the box.
-        const std::string report = runtime::messages::startFailed(error.what());
-        std::fputs((report + '\n').c_str(), stderr);
-        QMessageBox::critical(nullptr, toQString(program.window.title), toQString(report));
+        QMessageBox::critical(nullptr, toQString(program.window.title),
+                              toQString(runtime::reportStartFailure(error.what())));
         return EXIT_FAILURE;
     }
 }

@@ -37,7 +37,7 @@ private:
 
 // The start routine: creates the application, shows the start-up window and
 // runs the event loop until the program ends.  Returns the exit status; a
-// start that fails reports messages::startFailed() and returns a failure.
+// start that fails reports runtime::reportStartFailure() and returns a failure.
 int start(int argc, char* argv[], const runtime::ProgramDescriptor& program);
 
 } // namespace qthost

@@ -6,11 +6,11 @@
 #include "runtime/ClickDispatch.h"
 #include "runtime/MessageText.h"
 #include "runtime/RuntimeError.h"
+#include "runtime/StartFailure.h"
 #include "runtime/WindowContract.h"
 
 #include <commctrl.h>
 
-#include <cstdio>
 #include <stdexcept>
 #include <string>
 
@@ -127,9 +127,7 @@ int start(HINSTANCE instance, int showCommand, const runtime::ProgramDescriptor&
         Win32Host host(program, instance, systemDpi());
         return host.run(showCommand);
     } catch (const std::exception& error) {
-        // A terminal shows the line, a desktop launch the box.
-        const std::string report = runtime::messages::startFailed(error.what());
-        std::fputs((report + '\n').c_str(), stderr);
+        const std::string report = runtime::reportStartFailure(error.what());
         const std::wstring title = toWide(program.window.title);
         MessageBoxW(nullptr, toWide(std::string_view(report)).c_str(), title.c_str(),
                     MB_OK | MB_ICONERROR);

@@ -48,7 +48,7 @@ int systemDpi();
 
 // The start routine: shows the start-up window and runs the message loop
 // until the program ends.  Returns the exit status; a start that fails
-// reports messages::startFailed() and returns a failure.
+// reports runtime::reportStartFailure() and returns a failure.
 int start(HINSTANCE instance, int showCommand, const runtime::ProgramDescriptor& program);
 
 } // namespace win32host
