@@ -281,6 +281,16 @@ std::string noControlNamed(std::string_view control)
     return "the window has no control named " + std::string(control);
 }
 
+std::string missingPicture(std::string_view picture)
+{
+    return "the program's resources have no picture named " + std::string(picture);
+}
+
+std::string missingIcon(std::string_view icon)
+{
+    return "the program's resources have no icon named " + std::string(icon);
+}
+
 std::string startFailed(std::string_view reason)
 {
     return "The program could not start: " + std::string(reason) + ".";

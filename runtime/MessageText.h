@@ -75,6 +75,9 @@ std::string startupObjectIsNotTheWindow();
 std::string clickBoundToNoButton(std::string_view control);
 std::string captionLinkBroken(std::string_view label);
 std::string noControlNamed(std::string_view control);
+// Why a host cannot show the window's picture or icon of that name.
+std::string missingPicture(std::string_view picture);
+std::string missingIcon(std::string_view icon);
 
 // What a failed start shows in its box and writes to standard error, on
 // every host alike.

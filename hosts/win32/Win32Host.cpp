@@ -33,7 +33,7 @@ void setIcons(HWND window, HINSTANCE instance, std::string_view name)
             LoadImageW(instance, resource.c_str(), IMAGE_ICON, GetSystemMetrics(size.widthMetric),
                        GetSystemMetrics(size.heightMetric), LR_SHARED);
         if (!icon)
-            throw std::runtime_error("the icon is missing from the program's resources");
+            throw std::runtime_error(runtime::messages::missingIcon(name));
         SendMessageW(window, WM_SETICON, size.which, reinterpret_cast<LPARAM>(icon));
     }
 }
