@@ -53,6 +53,11 @@ inline constexpr std::u16string_view punts = u"punts";
 std::u16string amountIn(std::u16string_view amount, std::u16string_view currency);
 inline constexpr std::u16string_view fieldsCleared = u"Both fields are empty";
 
+// The names of the window's own minimise and close buttons, where the
+// program draws its title bar.
+inline constexpr std::u16string_view minimiseWindow = u"Minimise";
+inline constexpr std::u16string_view closeWindow = u"Close";
+
 inline constexpr std::u16string_view unexpectedFloatingPointStatus =
     u"Unexpected floating-point status.";
 

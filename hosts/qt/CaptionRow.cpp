@@ -1,6 +1,8 @@
 #include "CaptionRow.h"
 
+#include "hosts/qt/QtText.h"
 #include "hosts/qt/WaylandToplevel.h"
+#include "runtime/MessageText.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -63,10 +65,10 @@ CaptionRow::CaptionRow(const QString& title, Buttons buttons, QWidget* window)
     row->addWidget(label, 1);
 
     if (buttons == Buttons::Window) {
-        QToolButton* minimise =
-            windowButton(QStyle::SP_TitleBarMinButton, QStringLiteral("Minimise"), this);
-        QToolButton* close =
-            windowButton(QStyle::SP_TitleBarCloseButton, QStringLiteral("Close"), this);
+        QToolButton* minimise = windowButton(QStyle::SP_TitleBarMinButton,
+                                             toQString(runtime::messages::minimiseWindow), this);
+        QToolButton* close = windowButton(QStyle::SP_TitleBarCloseButton,
+                                          toQString(runtime::messages::closeWindow), this);
         connect(minimise, &QToolButton::clicked, window, &QWidget::showMinimized);
         connect(close, &QToolButton::clicked, window, &QWidget::close);
         row->addWidget(minimise);
