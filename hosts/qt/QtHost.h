@@ -2,7 +2,6 @@
 
 #include "hosts/qt/Announcer.h"
 #include "hosts/qt/MainWindow.h"
-#include "hosts/qt/PlatformFonts.h"
 #include "runtime/FieldHandles.h"
 #include "runtime/Host.h"
 #include "runtime/WindowDefinition.h"
@@ -29,7 +28,6 @@ public:
     void end() override;
 
 private:
-    PlatformFonts fonts_; // before the window, which measures its text
     MainWindow window_;
     Announcer* announcer_; // owned by the window
     runtime::FieldHandles<QLineEdit*> fields_;

@@ -1,6 +1,5 @@
 #include "hosts/qt/MainWindow.h"
 
-#include "hosts/qt/PlatformFonts.h"
 #include "hosts/qt/QtResources.h"
 #include "hosts/qt/QtText.h"
 #include "runtime/WindowContract.h"
@@ -69,7 +68,6 @@ private slots:
     void initTestCase()
     {
         QLocale::setDefault(QLocale::c());
-        qthost::registerFontSubstitutes();
         form_ = std::make_unique<qthost::MainWindow>(window::frmEuroDefinition);
         form_->show();
         QApplication::setActiveWindow(form_.get());
