@@ -2,6 +2,7 @@
 
 #include "runtime/Ascii.h"
 
+#include "window/ControlNames.h"
 #include "window/FrmEuro.h"
 
 #include "Conformance.h"
@@ -85,16 +86,18 @@ public:
                             box.icon == QMessageBox::NoIcon && box.plainOkBox});
         return seen;
     }
-
-private:
     QWidget* widget(std::string_view name) const
     {
         return requireControl(host_->window(), QString::fromUtf8(name));
     }
+    QLineEdit* field(std::string_view name) const { return qobject_cast<QLineEdit*>(widget(name)); }
 
+private:
     std::unique_ptr<qthost::QtHost> host_;
     std::unique_ptr<ModalWatcher> watcher_;
 };
+
+using namespace window::names;
 
 } // namespace
 
@@ -123,16 +126,16 @@ private slots:
     // its cursor, stay as they were.
     void writtenResultShowsFromItsStart()
     {
-        QTest::keyClicks(field("txtPunt"), "-1e307");
-        QTest::mouseClick(control("cmdConvertPuntToEuro"), Qt::LeftButton);
-        QVERIFY(field("txtEuro")->text().startsWith(u'-'));
-        QCOMPARE(field("txtEuro")->cursorPosition(), 0);
-        QCOMPARE(field("txtPunt")->cursorPosition(), 6);
+        QTest::keyClicks(field(txtPunt), "-1e307");
+        QTest::mouseClick(control(cmdConvertPuntToEuro), Qt::LeftButton);
+        QVERIFY(field(txtEuro)->text().startsWith(u'-'));
+        QCOMPARE(field(txtEuro)->cursorPosition(), 0);
+        QCOMPARE(field(txtPunt)->cursorPosition(), 6);
     }
 
     void altXEndsTheProgram()
     {
-        field("txtPunt")->setFocus();
+        field(txtPunt)->setFocus();
         QTest::keySequence(&shown_.window(), QKeySequence(Qt::ALT | Qt::Key_X));
         QTRY_VERIFY(!shown_.window().isVisible());
     }
@@ -140,13 +143,13 @@ private slots:
     void accessKeysWorkRightAfterTheBox()
     {
         ModalWatcher watcher;
-        QTest::mouseClick(control("cmdConvertEuroToPunt"), Qt::LeftButton);
+        QTest::mouseClick(control(cmdConvertEuroToPunt), Qt::LeftButton);
         QCOMPARE(watcher.seen.size(), 1);
 
-        field("txtEuro")->setText("100");
+        field(txtEuro)->setText("100");
         QTRY_VERIFY(QApplication::focusWidget());
         QTest::keySequence(QApplication::focusWidget(), QKeySequence(Qt::ALT | Qt::Key_N));
-        QTRY_VERIFY(!field("txtPunt")->text().isEmpty());
+        QTRY_VERIFY(!field(txtPunt)->text().isEmpty());
     }
 
     void largeInput_data()
@@ -171,28 +174,28 @@ private slots:
         QFETCH(QString, result);
         QFETCH(QString, message);
 
-        QLineEdit* euro = field("txtEuro");
+        QLineEdit* euro = field(txtEuro);
         QApplication::clipboard()->setText(input);
         euro->paste();
         const QString typed = euro->text();
         QCOMPARE(typed.size(), qMin(input.size(), 32767));
-        field("txtPunt")->setText("before");
+        field(txtPunt)->setText("before");
 
         ModalWatcher watcher;
-        QTest::mouseClick(control("cmdConvertEuroToPunt"), Qt::LeftButton);
+        QTest::mouseClick(control(cmdConvertEuroToPunt), Qt::LeftButton);
         QCOMPARE(euro->text(), typed);
         if (message.isEmpty()) {
             QCOMPARE(watcher.seen.size(), 0);
-            QCOMPARE(field("txtPunt")->text(), result);
+            QCOMPARE(field(txtPunt)->text(), result);
         } else {
             QCOMPARE(watcher.seen.size(), 1);
             QVERIFY(watcher.seen.front().text.endsWith(message));
             QVERIFY(watcher.seen.front().text.size() < 400);
-            QCOMPARE(field("txtPunt")->text(), QStringLiteral("before"));
+            QCOMPARE(field(txtPunt)->text(), QStringLiteral("before"));
         }
 
-        QTest::mouseClick(control("cmdClear"), Qt::LeftButton);
-        QVERIFY(euro->text().isEmpty() && field("txtPunt")->text().isEmpty());
+        QTest::mouseClick(control(cmdClear), Qt::LeftButton);
+        QVERIFY(euro->text().isEmpty() && field(txtPunt)->text().isEmpty());
     }
 
     void windowIconHasTheListedSizes()
@@ -205,8 +208,8 @@ private slots:
     }
 
 private:
-    QWidget* control(const QString& name) const { return requireControl(shown_.window(), name); }
-    QLineEdit* field(const QString& name) const { return qobject_cast<QLineEdit*>(control(name)); }
+    QWidget* control(std::string_view name) const { return shown_.widget(name); }
+    QLineEdit* field(std::string_view name) const { return shown_.field(name); }
 
     QtAdapter shown_;
 };
