@@ -89,16 +89,6 @@ ClickHandler clickHandlerOf(std::span<const ClickBinding> bindings, std::string_
     return found == bindings.end() ? nullptr : found->handler;
 }
 
-char16_t accessKey(std::u16string_view caption)
-{
-    for (std::size_t at = caption.find(u'&'); at != caption.npos && at + 1 < caption.size();
-         at = caption.find(u'&', at + 2)) {
-        if (caption[at + 1] != u'&')
-            return upperAscii(caption[at + 1]);
-    }
-    return 0;
-}
-
 const ControlDefinition* buttonWithAccessKey(const WindowDefinition& form, char16_t key)
 {
     const auto found =
