@@ -32,6 +32,12 @@ void checkDescriptor(const ProgramDescriptor& program)
             throw std::logic_error(messages::captionLinkBroken(buddy.label));
 }
 
+const ProgramDescriptor& checkedDescriptor(const ProgramDescriptor& program)
+{
+    checkDescriptor(program);
+    return program;
+}
+
 const ControlDefinition* findControl(const WindowDefinition& form, std::string_view name)
 {
     const auto found =

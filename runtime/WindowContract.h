@@ -16,6 +16,9 @@ namespace runtime {
 // start-up object is its window, each click is bound to a push button, and
 // each caption link goes from a label to a control of the window.
 void checkDescriptor(const ProgramDescriptor& program);
+// The descriptor itself once checked, so that a host checks it in its first
+// member initialiser, before it builds anything from it.
+const ProgramDescriptor& checkedDescriptor(const ProgramDescriptor& program);
 
 // The control of that name, or nullptr.
 const ControlDefinition* findControl(const WindowDefinition& form, std::string_view name);

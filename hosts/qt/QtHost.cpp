@@ -97,13 +97,12 @@ void keepKeyboardOnBox(QMessageBox& box, const QWindow* main)
 } // namespace
 
 QtHost::QtHost(const runtime::ProgramDescriptor& program)
-    : window_(program.window)
+    : window_(runtime::checkedDescriptor(program).window)
     , announcer_(new Announcer(&window_))
     , fields_(program.window, [this](std::string_view name) {
         return qobject_cast<QLineEdit*>(window_.control(name));
     })
 {
-    runtime::checkDescriptor(program);
     iconResourceFiles(program.icon); // a missing icon fails here, not later
     // Nothing shows the icon in the first frame, and reading its images
     // loads the image plugins and decodes three PNG files, so it comes after.

@@ -16,7 +16,7 @@ namespace qthost {
 class QtHost final : public runtime::Host {
 public:
     // Needs a QApplication.  Throws std::logic_error for a descriptor that
-    // breaks a rule of runtime::checkDescriptor().
+    // breaks a rule of runtime::checkDescriptor(), before building anything.
     explicit QtHost(const runtime::ProgramDescriptor& program);
 
     MainWindow& window() { return window_; }

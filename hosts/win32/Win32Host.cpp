@@ -42,12 +42,11 @@ void setIcons(HWND window, HINSTANCE instance, std::string_view name)
 
 Win32Host::Win32Host(const runtime::ProgramDescriptor& program, HINSTANCE instance, int dpi,
                      UiaNotifier notifier)
-    : program_(program)
+    : program_(runtime::checkedDescriptor(program))
     , window_(program.window, program.clickBindings, *this, instance, dpi)
     , fields_(program.window, [this](std::string_view name) { return window_.control(name); })
     , notifier_(notifier)
 {
-    runtime::checkDescriptor(program);
     setIcons(window_.handle(), instance, program.icon);
 }
 

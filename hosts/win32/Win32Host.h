@@ -16,8 +16,8 @@ namespace win32host {
 class Win32Host final : public runtime::Host {
 public:
     // Throws std::logic_error for a descriptor that breaks a rule of
-    // runtime::checkDescriptor().  Announcements go through the system's UI
-    // Automation unless a notifier is given.
+    // runtime::checkDescriptor(), before building anything.  Announcements go
+    // through the system's UI Automation unless a notifier is given.
     Win32Host(const runtime::ProgramDescriptor& program, HINSTANCE instance, int dpi,
               UiaNotifier notifier = UiaNotifier{});
 
