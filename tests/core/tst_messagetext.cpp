@@ -1,5 +1,8 @@
 #include "runtime/MessageText.h"
 
+#include "runtime/Ascii.h"
+#include "runtime/RuntimeError.h"
+
 #include "Checks.h"
 
 #include <doctest/doctest.h>
@@ -59,5 +62,56 @@ TEST_CASE("the first character is named for a sentence")
     for (const auto& row : rows) {
         INFO(row.name);
         CHECK(utf8(runtime::characterName(row.text)) == row.name);
+    }
+}
+
+// The words of each message put together from parts, pinned once.
+TEST_CASE("every message that is put together reads as written")
+{
+    using runtime::ErrorCode;
+    using runtime::RuntimeError;
+    using Reason = runtime::NumberStop::Reason;
+    namespace messages = runtime::messages;
+    const std::string typeDigits =
+        "\n\nType digits with at most one point, for example 12.5 or -0.75.";
+    const struct {
+        std::string_view name;
+        std::u16string text;
+        std::string words;
+    } rows[] = {
+        {"a report with detail",
+         RuntimeError(ErrorCode::TypeMismatch, u"\"abc\" is not a number.").report(),
+         "\"abc\" is not a number.\n\nRun-time error 13: Type mismatch"},
+        {"a report without detail", RuntimeError(ErrorCode::DivisionByZero).report(),
+         "The conversion divided by zero.\n\nRun-time error 11: Division by zero"},
+        {"a three-digit number", RuntimeError(ErrorCode::FieldAccessFailed, u"txtEuro").report(),
+         "txtEuro\n\nRun-time error 440: Field access failed"},
+        {"advice after the plain words", RuntimeError(ErrorCode::Overflow).report(),
+         "The amount is too large to convert.\n\nType a smaller amount.\n\nRun-time error 6: "
+         "Overflow"},
+        {"a letter after digits", messages::notANumber(u" 12x", {Reason::NotPartOfNumber, 3}),
+         "The text \"\u2068 12x\u2069\" is not a number: the letter \"x\" at position 4 cannot be "
+         "part of a number." +
+             typeDigits},
+        {"a comma as decimal mark", messages::notANumber(u"1,5", {Reason::NotPartOfNumber, 1}),
+         "The text \"\u20681,5\u2069\" is not a number: the comma at position 2 cannot be part of "
+         "a number. The decimal mark is a point." +
+             typeDigits},
+        {"blanks only", messages::notANumber(u" \t", {Reason::NoDigits, 2}),
+         "The text \"\u2068 <U+0009>\u2069\" is not a number: it has no digits." + typeDigits},
+        {"an incomplete exponent", messages::notANumber(u"1e", {Reason::Incomplete, 2}),
+         "The text \"\u20681e\u2069\" is not a number: it ends before the number is complete." +
+             typeDigits},
+        {"no such field", messages::noSuchField("cmdFirst"),
+         "The window has no field named cmdFirst."},
+        {"an amount in its currency", messages::amountIn(u"126.973807842918", messages::euros),
+         "126.973807842918 euros"},
+        {"a failed start",
+         runtime::widenAscii(messages::startFailed(messages::missingPicture("background"))),
+         "The program could not start: the program's resources have no picture named background."},
+    };
+    for (const auto& row : rows) {
+        INFO(row.name);
+        CHECK(utf8(row.text) == row.words);
     }
 }

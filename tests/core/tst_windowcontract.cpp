@@ -1,6 +1,7 @@
 #include "runtime/WindowContract.h"
 
 #include "runtime/FieldHandles.h"
+#include "runtime/MessageText.h"
 
 #include "Checks.h"
 
@@ -84,8 +85,8 @@ TEST_CASE("the window's rules as each host applies them")
         fields.require("cmdFirst");
         FAIL_CHECK("a button was taken for a field");
     } catch (const runtime::RuntimeError& error) {
-        CHECK(utf8(error.report()) ==
-              "The window has no field named cmdFirst.\n\nRun-time error 440: Field access failed");
+        CHECK(error.code() == runtime::ErrorCode::FieldAccessFailed);
+        CHECK(error.detail() == runtime::messages::noSuchField("cmdFirst"));
     }
     CHECK_THROWS_AS(runtime::FieldHandles<const char*>(
                         window, [](std::string_view) -> const char* { return nullptr; }),
