@@ -1,7 +1,6 @@
 #include "runtime/WindowContract.h"
 
 #include "runtime/FieldHandles.h"
-#include "runtime/MessageText.h"
 
 #include "Checks.h"
 
