@@ -12,6 +12,7 @@ namespace win32host {
 
 namespace {
 
+// The isolates as the Win32 API takes text.
 constexpr auto isolates = [] {
     std::array<wchar_t, runtime::bidiIsolates.size()> wide{};
     std::copy(runtime::bidiIsolates.begin(), runtime::bidiIsolates.end(), wide.begin());
