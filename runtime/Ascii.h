@@ -13,9 +13,10 @@ inline std::u16string widenAscii(std::string_view ascii)
 
 // The upper-case letter of an ASCII lower-case one; any other character as
 // it is.
-constexpr char16_t upperAscii(char16_t c)
+template <typename Char>
+constexpr Char upperAscii(Char c)
 {
-    return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c;
+    return c >= Char{'a'} && c <= Char{'z'} ? static_cast<Char>(c - Char{'a'} + Char{'A'}) : c;
 }
 
 } // namespace runtime

@@ -18,8 +18,6 @@ namespace {
 // shown, so that written-out characters count at their shown length.
 constexpr std::size_t quotedTextLimit = 40;
 
-constexpr char16_t firstStrongIsolate = u'\u2068';
-constexpr char16_t popDirectionalIsolate = u'\u2069';
 constexpr char16_t dottedCircle = u'\u25CC';
 
 bool isHighSurrogate(char32_t c)
@@ -72,9 +70,7 @@ std::u16string codePointText(char32_t c)
     std::string text = "U+";
     text.append(static_cast<std::size_t>(std::max<std::ptrdiff_t>(0, 4 - (end - digits))), '0');
     text.append(digits, end);
-    std::transform(text.begin(), text.end(), text.begin(), [](char d) {
-        return d >= 'a' && d <= 'f' ? static_cast<char>(d - 'a' + 'A') : d;
-    });
+    std::transform(text.begin(), text.end(), text.begin(), upperAscii<char>);
     return widenAscii(text);
 }
 
@@ -101,34 +97,42 @@ std::u16string isolated(std::u16string_view visible, bool startsWithMark)
     return out;
 }
 
-// Each error's title, what the user reads when an error brings no words of
-// its own, and what to do about it.
+// Each error's number, its title, what the user reads when an error brings
+// no words of its own, and what to do about it.
 struct ErrorTexts {
     ErrorCode code;
+    int number;
     const char* title;
     std::u16string_view plainWords;
     std::u16string_view advice;
 };
 
 // clang-format off
-constexpr std::array<ErrorTexts, 7> errorTexts{{
-    {ErrorCode::InvalidFloatingPointOperation, "Invalid floating-point operation", u"The conversion did not give a number.", u""},
-    {ErrorCode::Overflow,                      "Overflow",                         u"The amount is too large to convert.", u"Type a smaller amount."},
-    {ErrorCode::OutOfMemory,                   "Out of memory",                    u"There was not enough memory to finish.", u""},
-    {ErrorCode::DivisionByZero,                "Division by zero",                 u"The conversion divided by zero.", u""},
-    {ErrorCode::TypeMismatch,                  "Type mismatch",                    u"The text is not a number.", u""},
-    {ErrorCode::InternalError,                 "Internal error",                   u"Something went wrong inside the program.", u""},
-    {ErrorCode::FieldAccessFailed,             "Field access failed",              u"A field could not be read or written.", u""},
-}};
+constexpr auto errorTexts = std::to_array<ErrorTexts>({
+    {ErrorCode::InvalidFloatingPointOperation, 5,   "Invalid floating-point operation", u"The conversion did not give a number.", u""},
+    {ErrorCode::Overflow,                      6,   "Overflow",                         u"The amount is too large to convert.", u"Type a smaller amount."},
+    {ErrorCode::OutOfMemory,                   7,   "Out of memory",                    u"There was not enough memory to finish.", u""},
+    {ErrorCode::DivisionByZero,                11,  "Division by zero",                 u"The conversion divided by zero.", u""},
+    {ErrorCode::TypeMismatch,                  13,  "Type mismatch",                    u"The text is not a number.", u""},
+    {ErrorCode::InternalError,                 51,  "Internal error",                   u"Something went wrong inside the program.", u""},
+    {ErrorCode::FieldAccessFailed,             440, "Field access failed",              u"A field could not be read or written.", u""},
+});
 // clang-format on
+
+// A code finds its row by its place in the enumeration.
+static_assert([] {
+    for (std::size_t row = 0; row < errorTexts.size(); ++row)
+        if (static_cast<std::size_t>(errorTexts[row].code) != row)
+            return false;
+    return true;
+}());
 
 const ErrorTexts& textsOf(ErrorCode code) noexcept
 {
-    static constexpr ErrorTexts unknown{ErrorCode{}, "Unknown error", u"Something went wrong.",
+    static constexpr ErrorTexts unknown{ErrorCode{}, 0, "Unknown error", u"Something went wrong.",
                                         u""};
-    const auto found = std::find_if(errorTexts.begin(), errorTexts.end(),
-                                    [code](const ErrorTexts& texts) { return texts.code == code; });
-    return found == errorTexts.end() ? unknown : *found;
+    const auto row = static_cast<std::size_t>(code);
+    return row < errorTexts.size() ? errorTexts[row] : unknown;
 }
 
 std::u16string decimal(std::size_t number)
@@ -194,6 +198,11 @@ std::u16string characterName(std::u16string_view text)
 
 namespace messages {
 
+int errorNumber(ErrorCode code) noexcept
+{
+    return textsOf(code).number;
+}
+
 const char* errorTitle(ErrorCode code) noexcept
 {
     return textsOf(code).title;
@@ -206,7 +215,7 @@ std::u16string errorReport(ErrorCode code, std::u16string_view detail)
     if (detail.empty() && !texts.advice.empty())
         text.append(u"\n\n").append(texts.advice);
     text += u"\n\nRun-time error ";
-    text += decimal(static_cast<std::size_t>(code));
+    text += decimal(static_cast<std::size_t>(texts.number));
     text += u": ";
     text += widenAscii(texts.title);
     return text;
@@ -270,6 +279,16 @@ std::string captionLinkBroken(std::string_view label)
 std::string noControlNamed(std::string_view control)
 {
     return "the window has no control named " + std::string(control);
+}
+
+std::string missingPicture(std::string_view picture)
+{
+    return "the program's resources have no picture named " + std::string(picture);
+}
+
+std::string missingIcon(std::string_view icon)
+{
+    return "the program's resources have no icon named " + std::string(icon);
 }
 
 std::string startFailed(std::string_view reason)

@@ -11,10 +11,21 @@
 #include "runtime/NumberText.h"
 #include "runtime/RuntimeError.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 
 namespace runtime {
+
+// The bidirectional isolates and their end: text between one of them and
+// the pop keeps its own direction and leaves the sentence's alone.  A
+// quotation uses the first-strong isolate.
+inline constexpr char16_t leftToRightIsolate = u'\u2066';
+inline constexpr char16_t rightToLeftIsolate = u'\u2067';
+inline constexpr char16_t firstStrongIsolate = u'\u2068';
+inline constexpr char16_t popDirectionalIsolate = u'\u2069';
+inline constexpr auto bidiIsolates = std::to_array(
+    {leftToRightIsolate, rightToLeftIsolate, firstStrongIsolate, popDirectionalIsolate});
 
 // The text in quotation marks, fit to stand inside a sentence: cut to a
 // readable length with an ellipsis (never inside a character), each
@@ -42,10 +53,16 @@ inline constexpr std::u16string_view punts = u"punts";
 std::u16string amountIn(std::u16string_view amount, std::u16string_view currency);
 inline constexpr std::u16string_view fieldsCleared = u"Both fields are empty";
 
+// The names of the window's own minimise and close buttons, where the
+// program draws its title bar.
+inline constexpr std::u16string_view minimiseWindow = u"Minimise";
+inline constexpr std::u16string_view closeWindow = u"Close";
+
 inline constexpr std::u16string_view unexpectedFloatingPointStatus =
     u"Unexpected floating-point status.";
 
-// The error's title, e.g. "Type mismatch".
+// The error's number, e.g. 13, and its title, e.g. "Type mismatch".
+int errorNumber(ErrorCode code) noexcept;
 const char* errorTitle(ErrorCode code) noexcept;
 
 // A run-time error as the user reads it: the detail, or the error's own
@@ -63,6 +80,9 @@ std::string startupObjectIsNotTheWindow();
 std::string clickBoundToNoButton(std::string_view control);
 std::string captionLinkBroken(std::string_view label);
 std::string noControlNamed(std::string_view control);
+// Why a host cannot show the window's picture or icon of that name.
+std::string missingPicture(std::string_view picture);
+std::string missingIcon(std::string_view icon);
 
 // What a failed start shows in its box and writes to standard error, on
 // every host alike.

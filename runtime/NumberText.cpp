@@ -151,9 +151,7 @@ std::u16string numberToText(double value)
                              std::chars_format::general, shownDigits)
                    .ptr;
     // Upper case as "%G" writes it: the exponent mark, and INF or NAN should one arrive.
-    std::transform(buffer, end, buffer, [](char c) {
-        return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-    });
+    std::transform(buffer, end, buffer, upperAscii<char>);
     return widenAscii({buffer, end});
 }
 

@@ -12,6 +12,11 @@ RuntimeError::RuntimeError(ErrorCode code, std::u16string detail)
 {
 }
 
+int RuntimeError::number() const noexcept
+{
+    return messages::errorNumber(code_);
+}
+
 const char* RuntimeError::what() const noexcept
 {
     return messages::errorTitle(code_);

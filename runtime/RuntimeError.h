@@ -5,16 +5,16 @@
 
 namespace runtime {
 
-// The run-time errors the program can meet, numbered as users of such
-// desktop tools know them.
-enum class ErrorCode : int {
-    InvalidFloatingPointOperation = 5,
-    Overflow = 6,
-    OutOfMemory = 7,
-    DivisionByZero = 11,
-    TypeMismatch = 13,
-    InternalError = 51,
-    FieldAccessFailed = 440,
+// The run-time errors the program can meet.  Each one's number, title and
+// words are a row of one table in MessageText.cpp, in this order.
+enum class ErrorCode {
+    InvalidFloatingPointOperation,
+    Overflow,
+    OutOfMemory,
+    DivisionByZero,
+    TypeMismatch,
+    InternalError,
+    FieldAccessFailed,
 };
 
 // The one error type of the program: raised where a run-time error arises,
@@ -24,7 +24,8 @@ public:
     explicit RuntimeError(ErrorCode code, std::u16string detail = {});
 
     ErrorCode code() const noexcept { return code_; }
-    int number() const noexcept { return static_cast<int>(code_); }
+    // The number users of such desktop tools know the error by.
+    int number() const noexcept;
     // What went wrong in this instance and what to do instead, in plain
     // words; may be empty.
     const std::u16string& detail() const noexcept { return detail_; }

@@ -32,6 +32,12 @@ void checkDescriptor(const ProgramDescriptor& program)
             throw std::logic_error(messages::captionLinkBroken(buddy.label));
 }
 
+const ProgramDescriptor& checkedDescriptor(const ProgramDescriptor& program)
+{
+    checkDescriptor(program);
+    return program;
+}
+
 const ControlDefinition* findControl(const WindowDefinition& form, std::string_view name)
 {
     const auto found =
@@ -87,16 +93,6 @@ ClickHandler clickHandlerOf(std::span<const ClickBinding> bindings, std::string_
         std::find_if(bindings.begin(), bindings.end(),
                      [control](const ClickBinding& b) { return b.control == control; });
     return found == bindings.end() ? nullptr : found->handler;
-}
-
-char16_t accessKey(std::u16string_view caption)
-{
-    for (std::size_t at = caption.find(u'&'); at != caption.npos && at + 1 < caption.size();
-         at = caption.find(u'&', at + 2)) {
-        if (caption[at + 1] != u'&')
-            return upperAscii(caption[at + 1]);
-    }
-    return 0;
 }
 
 const ControlDefinition* buttonWithAccessKey(const WindowDefinition& form, char16_t key)

@@ -3,6 +3,7 @@
 // The rules of a window definition and its descriptor that every host
 // follows the same way; a host only translates them to its toolkit.
 
+#include "runtime/Ascii.h"
 #include "runtime/WindowDefinition.h"
 
 #include <span>
@@ -15,6 +16,9 @@ namespace runtime {
 // start-up object is its window, each click is bound to a push button, and
 // each caption link goes from a label to a control of the window.
 void checkDescriptor(const ProgramDescriptor& program);
+// The descriptor itself once checked, so that a host checks it in its first
+// member initialiser, before it builds anything from it.
+const ProgramDescriptor& checkedDescriptor(const ProgramDescriptor& program);
 
 // The control of that name, or nullptr.
 const ControlDefinition* findControl(const WindowDefinition& form, std::string_view name);
@@ -41,8 +45,17 @@ ClickHandler clickHandlerOf(std::span<const ClickBinding> bindings, std::string_
 
 // The access key a caption marks with '&' (which "&&" escapes), in upper
 // case; 0 when it marks none.  Only Alt with that key clicks the button: a
-// bare letter is typing, and the focus stays where it was.
-char16_t accessKey(std::u16string_view caption);
+// bare letter is typing, and the focus stays where it was.  A constant
+// expression, so that a text naming the key is made from the caption.
+constexpr char16_t accessKey(std::u16string_view caption)
+{
+    for (std::size_t at = caption.find(u'&'); at != caption.npos && at + 1 < caption.size();
+         at = caption.find(u'&', at + 2)) {
+        if (caption[at + 1] != u'&')
+            return upperAscii(caption[at + 1]);
+    }
+    return 0;
+}
 
 // The button whose access key the character is, in either case, or nullptr.
 const ControlDefinition* buttonWithAccessKey(const WindowDefinition& form, char16_t key);

@@ -19,6 +19,7 @@ set_tests_properties(tst_mainwindow_scale2 PROPERTIES
     ENVIRONMENT "${qt_test_environment};QT_SCALE_FACTOR=2")
 punt_add_test(qt/tst_qthost
     LIBRARIES ${qt_test_libraries} conformance ENVIRONMENT ${qt_test_environment})
+target_compile_definitions(tst_qthost PRIVATE PUNT_ICON_SIZES=$<JOIN:${PUNT_ICON_SIZES},$<COMMA>>)
 punt_add_test(qt/tst_qtstart
     LIBRARIES ${qt_test_libraries} ENVIRONMENT ${qt_test_environment})
 
@@ -116,7 +117,7 @@ add_test(NAME unicode_table_current
 # build).
 add_test(NAME installation_install
     COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/package/check-installation.sh
-            install ${PROJECT_BINARY_DIR} ${PUNT_APP_ID} ${PUNT_APP_EXECUTABLE})
+            install ${PROJECT_BINARY_DIR} ${PUNT_APP_ID} ${PUNT_APP_EXECUTABLE} ${PUNT_ICON_SIZES})
 if(NOT PUNT_SANITIZE)
     set(debian_packages ${CMAKE_CURRENT_BINARY_DIR}/debian-packages)
     add_test(NAME package_deb_build
@@ -124,7 +125,7 @@ if(NOT PUNT_SANITIZE)
                 ${PROJECT_SOURCE_DIR}/scripts/build-deb)
     add_test(NAME installation_deb
         COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/package/check-installation.sh
-                deb ${debian_packages} ${PUNT_APP_ID} ${PUNT_APP_EXECUTABLE})
+                deb ${debian_packages} ${PUNT_APP_ID} ${PUNT_APP_EXECUTABLE} ${PUNT_ICON_SIZES})
     add_test(NAME package_lintian
         COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/package/lintian.sh ${debian_packages})
     set_tests_properties(package_deb_build PROPERTIES FIXTURES_SETUP debian_package TIMEOUT 900)

@@ -4,7 +4,11 @@
 #include "window/CommandHandlers.h"
 #include "window/ControlNames.h"
 
+#include "runtime/WindowContract.h"
+
+#include <algorithm>
 #include <array>
+#include <stdexcept>
 
 namespace window {
 
@@ -39,14 +43,41 @@ constexpr ControlLook hintLook{
 constexpr ControlLook captionLook{.textColour = white, .sizing = Sizing::ToText};
 constexpr ControlLook bannerLook{.textColour = green};
 
+constexpr std::u16string_view convertPuntToEuroText = u"C&onvert";
+constexpr std::u16string_view convertEuroToPuntText = u"Co&nvert";
+
+// A text made at compile time with a button's access key between its two
+// parts, so that it always names the key the button's caption marks.
+template <std::size_t Before, std::size_t After>
+struct NamingAccessKey {
+    std::array<char16_t, Before - 1 + 1 + After - 1> units{}; // the parts lose their ends
+
+    constexpr NamingAccessKey(const char16_t (&before)[Before], std::u16string_view caption,
+                              const char16_t (&after)[After])
+    {
+        const char16_t key = runtime::accessKey(caption);
+        if (key == 0)
+            throw std::logic_error("the caption marks no access key");
+        auto end = std::copy(before, before + Before - 1, units.begin());
+        *end++ = key;
+        std::copy(after, after + After - 1, end);
+    }
+    constexpr std::u16string_view text() const { return {units.data(), units.size()}; }
+};
+
+constexpr NamingAccessKey puntFieldHint(u"Type an amount in Irish pounds; Alt+",
+                                        convertPuntToEuroText, u" converts it to euros.");
+constexpr NamingAccessKey euroFieldHint(u"Type an amount in euros; Alt+", convertEuroToPuntText,
+                                        u" converts it to punts.");
+
 // clang-format off
 constexpr std::array<ControlDefinition, 12> controls{{
 //   name                  kind        text                                        left  top   width height font         look          tab
-    {cmdConvertEuroToPunt, PushButton, u"Co&nvert",                                2520, 2520, 1215, 615,   defaultFont, defaultLook,  9},
+    {cmdConvertEuroToPunt, PushButton, convertEuroToPuntText,                      2520, 2520, 1215, 615,   defaultFont, defaultLook,  9},
     {cmdClear,             PushButton, u"&Clear",                                  2640, 1800, 975,  495,   defaultFont, defaultLook,  7},
     {txtPunt,              TextField,  u"",                                        120,  960,  2295, 615,   fieldFont,   defaultLook,  3},
     {txtEuro,              TextField,  u"",                                        120,  2520, 2295, 615,   fieldFont,   defaultLook,  2},
-    {cmdConvertPuntToEuro, PushButton, u"C&onvert",                                2520, 960,  1215, 615,   defaultFont, defaultLook,  1},
+    {cmdConvertPuntToEuro, PushButton, convertPuntToEuroText,                      2520, 960,  1215, 615,   defaultFont, defaultLook,  1},
     {cmdExit,              PushButton, u"E&xit",                                   120,  4200, 1215, 495,   defaultFont, defaultLook,  0},
     {lblTambrel,           Label,      u"Tambrel",                                 4920, 4440, 1125, 255,   defaultFont, creditLook,   11},
     {lblPuntToEuro,        Label,      u"Click here to convert from PUNT to EURO", 3840, 2640, 1935, 450,   defaultFont, hintLook,     10},
@@ -58,8 +89,8 @@ constexpr std::array<ControlDefinition, 12> controls{{
 
 // The two Convert buttons show the same word; a screen reader tells them apart.
 constexpr std::array<AccessibleText, 6> accessibleTexts{{
-    {txtPunt,              u"Amount in punts",        u"Type an amount in Irish pounds; Alt+O converts it to euros."},
-    {txtEuro,              u"Amount in euros",        u"Type an amount in euros; Alt+N converts it to punts."},
+    {txtPunt,              u"Amount in punts",        puntFieldHint.text()},
+    {txtEuro,              u"Amount in euros",        euroFieldHint.text()},
     {cmdConvertPuntToEuro, u"Convert punts to euros", u"Writes the punt amount, in euros, into the euro field."},
     {cmdConvertEuroToPunt, u"Convert euros to punts", u"Writes the euro amount, in punts, into the punt field."},
     {cmdClear,             u"Clear",                  u"Empties both fields."},

@@ -2,8 +2,6 @@
 
 #include "hosts/qt/QtText.h"
 
-#include <QFont>
-
 #include <array>
 
 namespace qthost {
@@ -31,13 +29,6 @@ QString installedFace(std::string_view named)
         if (named == font.named)
             return QString::fromLatin1(font.installed);
     return toQString(named);
-}
-
-void registerFontSubstitutes()
-{
-    for (const FontSubstitute& font : fontSubstitutes)
-        QFont::insertSubstitution(QString::fromLatin1(font.named),
-                                  QString::fromLatin1(font.installed));
 }
 
 } // namespace qthost

@@ -3,7 +3,7 @@
 #include "hosts/qt/QtResources.h"
 #include "hosts/qt/QtText.h"
 #include "hosts/qt/desktop/Desktop.h"
-#include "runtime/MessageText.h"
+#include "runtime/StartFailure.h"
 #include "runtime/WindowContract.h"
 
 #include <QAbstractButton>
@@ -18,7 +18,6 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <stdexcept>
@@ -75,13 +74,12 @@ void letScreenReadersRepeat(QMessageBox& box)
 } // namespace
 
 QtHost::QtHost(const runtime::ProgramDescriptor& program)
-    : window_(program.window, program.clickBindings, *this)
+    : window_(runtime::checkedDescriptor(program).window, program.clickBindings, *this)
     , announcer_(new Announcer(&window_))
     , fields_(program.window, [this](std::string_view name) {
         return qobject_cast<QLineEdit*>(window_.control(name));
     })
 {
-    runtime::checkDescriptor(program);
     iconResourceFiles(program.icon); // a missing icon fails here, not later
     // Nothing shows the icon in the first frame, and reading its images
     // loads the image plugins and decodes three PNG files, so it comes after.
@@ -147,10 +145,8 @@ int start(int argc, char* argv[], const runtime::ProgramDescriptor& program)
         host.window().show();
         return QApplication::exec();
     } catch (const std::exception& error) {
-        // A terminal shows the line, a desktop launch the box.
-        const std::string report = runtime::messages::startFailed(error.what());
-        std::fputs((report + '\n').c_str(), stderr);
-        QMessageBox::critical(nullptr, toQString(program.window.title), toQString(report));
+        QMessageBox::critical(nullptr, toQString(program.window.title),
+                              toQString(runtime::reportStartFailure(error.what())));
         return EXIT_FAILURE;
     }
 }

@@ -2,7 +2,6 @@
 
 #include "hosts/qt/Announcer.h"
 #include "hosts/qt/MainWindow.h"
-#include "hosts/qt/PlatformFonts.h"
 #include "runtime/FieldHandles.h"
 #include "runtime/Host.h"
 #include "runtime/WindowDefinition.h"
@@ -17,7 +16,7 @@ namespace qthost {
 class QtHost final : public runtime::Host {
 public:
     // Needs a QApplication.  Throws std::logic_error for a descriptor that
-    // breaks a rule of runtime::checkDescriptor().
+    // breaks a rule of runtime::checkDescriptor(), before building anything.
     explicit QtHost(const runtime::ProgramDescriptor& program);
 
     MainWindow& window() { return window_; }
@@ -29,7 +28,6 @@ public:
     void end() override;
 
 private:
-    PlatformFonts fonts_; // before the window, which measures its text
     MainWindow window_;
     Announcer* announcer_; // owned by the window
     runtime::FieldHandles<QLineEdit*> fields_;
@@ -37,7 +35,7 @@ private:
 
 // The start routine: creates the application, shows the start-up window and
 // runs the event loop until the program ends.  Returns the exit status; a
-// start that fails reports messages::startFailed() and returns a failure.
+// start that fails reports runtime::reportStartFailure() and returns a failure.
 int start(int argc, char* argv[], const runtime::ProgramDescriptor& program);
 
 } // namespace qthost

@@ -1,12 +1,12 @@
 #include "QtResources.h"
 
 #include "hosts/qt/QtText.h"
+#include "runtime/MessageText.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 #include <stdexcept>
-#include <string>
 
 namespace qthost {
 
@@ -23,7 +23,7 @@ QString pictureResourcePath(std::string_view picture)
 {
     const QString path = resourcePath(picture);
     if (!QFileInfo(path).isFile())
-        throw std::logic_error("no picture resource named " + std::string(picture));
+        throw std::logic_error(runtime::messages::missingPicture(picture));
     return path;
 }
 
@@ -33,7 +33,7 @@ QStringList iconResourceFiles(std::string_view icon)
     for (const QFileInfo& size : QDir(resourcePath(icon)).entryInfoList(QDir::Files))
         files.append(size.filePath());
     if (files.isEmpty())
-        throw std::logic_error("no icon resource named " + std::string(icon));
+        throw std::logic_error(runtime::messages::missingIcon(icon));
     return files;
 }
 

@@ -2,6 +2,7 @@
 
 #include "hosts/win32/DeviceContext.h"
 #include "hosts/win32/GdiObject.h"
+#include "runtime/MessageText.h"
 
 #include <algorithm>
 #include <array>
@@ -11,8 +12,12 @@ namespace win32host {
 
 namespace {
 
-// Left-to-right, right-to-left and first-strong isolate, and their end.
-constexpr std::array<wchar_t, 4> isolates{L'\u2066', L'\u2067', L'\u2068', L'\u2069'};
+// The isolates as the Win32 API takes text.
+constexpr auto isolates = [] {
+    std::array<wchar_t, runtime::bidiIsolates.size()> wide{};
+    std::copy(runtime::bidiIsolates.begin(), runtime::bidiIsolates.end(), wide.begin());
+    return wide;
+}();
 constexpr WORD missingGlyph = 0xFFFF;
 
 GdiObject<HFONT> messageBoxFont()

@@ -6,11 +6,11 @@
 #include "runtime/ClickDispatch.h"
 #include "runtime/MessageText.h"
 #include "runtime/RuntimeError.h"
+#include "runtime/StartFailure.h"
 #include "runtime/WindowContract.h"
 
 #include <commctrl.h>
 
-#include <cstdio>
 #include <stdexcept>
 #include <string>
 
@@ -33,7 +33,7 @@ void setIcons(HWND window, HINSTANCE instance, std::string_view name)
             LoadImageW(instance, resource.c_str(), IMAGE_ICON, GetSystemMetrics(size.widthMetric),
                        GetSystemMetrics(size.heightMetric), LR_SHARED);
         if (!icon)
-            throw std::runtime_error("the icon is missing from the program's resources");
+            throw std::runtime_error(runtime::messages::missingIcon(name));
         SendMessageW(window, WM_SETICON, size.which, reinterpret_cast<LPARAM>(icon));
     }
 }
@@ -42,12 +42,11 @@ void setIcons(HWND window, HINSTANCE instance, std::string_view name)
 
 Win32Host::Win32Host(const runtime::ProgramDescriptor& program, HINSTANCE instance, int dpi,
                      UiaNotifier notifier)
-    : program_(program)
+    : program_(runtime::checkedDescriptor(program))
     , window_(program.window, program.clickBindings, *this, instance, dpi)
     , fields_(program.window, [this](std::string_view name) { return window_.control(name); })
     , notifier_(notifier)
 {
-    runtime::checkDescriptor(program);
     setIcons(window_.handle(), instance, program.icon);
 }
 
@@ -127,9 +126,7 @@ int start(HINSTANCE instance, int showCommand, const runtime::ProgramDescriptor&
         Win32Host host(program, instance, systemDpi());
         return host.run(showCommand);
     } catch (const std::exception& error) {
-        // A terminal shows the line, a desktop launch the box.
-        const std::string report = runtime::messages::startFailed(error.what());
-        std::fputs((report + '\n').c_str(), stderr);
+        const std::string report = runtime::reportStartFailure(error.what());
         const std::wstring title = toWide(program.window.title);
         MessageBoxW(nullptr, toWide(std::string_view(report)).c_str(), title.c_str(),
                     MB_OK | MB_ICONERROR);

@@ -16,8 +16,8 @@ namespace win32host {
 class Win32Host final : public runtime::Host {
 public:
     // Throws std::logic_error for a descriptor that breaks a rule of
-    // runtime::checkDescriptor().  Announcements go through the system's UI
-    // Automation unless a notifier is given.
+    // runtime::checkDescriptor(), before building anything.  Announcements go
+    // through the system's UI Automation unless a notifier is given.
     Win32Host(const runtime::ProgramDescriptor& program, HINSTANCE instance, int dpi,
               UiaNotifier notifier = UiaNotifier{});
 
@@ -48,7 +48,7 @@ int systemDpi();
 
 // The start routine: shows the start-up window and runs the message loop
 // until the program ends.  Returns the exit status; a start that fails
-// reports messages::startFailed() and returns a failure.
+// reports runtime::reportStartFailure() and returns a failure.
 int start(HINSTANCE instance, int showCommand, const runtime::ProgramDescriptor& program);
 
 } // namespace win32host

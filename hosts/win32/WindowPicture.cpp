@@ -2,6 +2,7 @@
 
 #include "hosts/win32/DeviceContext.h"
 #include "hosts/win32/Win32Text.h"
+#include "runtime/MessageText.h"
 #include "runtime/WindowDefinition.h"
 
 namespace win32host {
@@ -13,7 +14,7 @@ GdiObject<HBITMAP> loadBitmap(HINSTANCE instance, std::string_view name)
     const std::wstring resource = toWide(name);
     return ownGdiObject(static_cast<HBITMAP>(LoadImageW(instance, resource.c_str(), IMAGE_BITMAP, 0,
                                                         0, LR_CREATEDIBSECTION)),
-                        "the picture is missing from the program's resources");
+                        runtime::messages::missingPicture(name).c_str());
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "runtime/MessageText.h"
 
+#include "runtime/Ascii.h"
+
 #include "Checks.h"
 
 #include <doctest/doctest.h>
@@ -14,7 +16,6 @@ TEST_CASE("the user's text is quoted so that it cannot disturb the sentence")
         std::u16string text;
         std::string quoted;
     } rows[] = {
-        {"plain", u"abc", "\"\u2068abc\u2069\""},
         {"right-to-left text is isolated", u"\u05E9\u05DC\u05D5\u05DD",
          "\"\u2068\u05E9\u05DC\u05D5\u05DD\u2069\""},
         {"a leading combining mark sits on a dotted circle", u"\u0301a",
@@ -49,8 +50,6 @@ TEST_CASE("the first character is named for a sentence")
         std::string_view name;
     } rows[] = {
         {u"", "the end of the text"},
-        {u",5", "the comma"},
-        {u"x1", "the letter \"x\""},
         {u"\u00A0", "a no-break space (U+00A0)"},
         {u"\u200B", "the invisible character U+200B"},
         {u"\u20AC", "the character \"\u2068\u20AC\u2069\" (U+20AC)"},
@@ -59,5 +58,36 @@ TEST_CASE("the first character is named for a sentence")
     for (const auto& row : rows) {
         INFO(row.name);
         CHECK(utf8(runtime::characterName(row.text)) == row.name);
+    }
+}
+
+// The words of each message put together from parts, pinned once.
+TEST_CASE("every message that is put together reads as written")
+{
+    using Reason = runtime::NumberStop::Reason;
+    namespace messages = runtime::messages;
+    const std::string typeDigits =
+        "\n\nType digits with at most one point, for example 12.5 or -0.75.";
+    const struct {
+        std::string_view name;
+        std::u16string text;
+        std::string words;
+    } rows[] = {
+        // clang-format off
+        {"a report with detail",         runtime::RuntimeError(runtime::ErrorCode::TypeMismatch, u"\"abc\" is not a number.").report(), "\"abc\" is not a number.\n\nRun-time error 13: Type mismatch"},
+        {"a report without detail",      runtime::RuntimeError(runtime::ErrorCode::DivisionByZero).report(), "The conversion divided by zero.\n\nRun-time error 11: Division by zero"},
+        {"a three-digit number",         runtime::RuntimeError(runtime::ErrorCode::FieldAccessFailed, u"txtEuro").report(), "txtEuro\n\nRun-time error 440: Field access failed"},
+        {"advice after the plain words", runtime::RuntimeError(runtime::ErrorCode::Overflow).report(), "The amount is too large to convert.\n\nType a smaller amount.\n\nRun-time error 6: Overflow"},
+        {"a letter after digits",        messages::notANumber(u" 12x", {Reason::NotPartOfNumber, 3}), "The text \"\u2068 12x\u2069\" is not a number: the letter \"x\" at position 4 cannot be part of a number." + typeDigits},
+        {"a comma as decimal mark",      messages::notANumber(u"1,5", {Reason::NotPartOfNumber, 1}), "The text \"\u20681,5\u2069\" is not a number: the comma at position 2 cannot be part of a number. The decimal mark is a point." + typeDigits},
+        {"blanks only",                  messages::notANumber(u" \t", {Reason::NoDigits, 2}), "The text \"\u2068 <U+0009>\u2069\" is not a number: it has no digits." + typeDigits},
+        {"an incomplete exponent",       messages::notANumber(u"1e", {Reason::Incomplete, 2}), "The text \"\u20681e\u2069\" is not a number: it ends before the number is complete." + typeDigits},
+        {"no such field",                messages::noSuchField("cmdFirst"), "The window has no field named cmdFirst."},
+        {"a failed start",               runtime::widenAscii(messages::startFailed(messages::missingPicture("background"))), "The program could not start: the program's resources have no picture named background."},
+        // clang-format on
+    };
+    for (const auto& row : rows) {
+        INFO(row.name);
+        CHECK(utf8(row.text) == row.words);
     }
 }

@@ -5,11 +5,14 @@
 # program, the desktop entry, the metainfo, the icons, the manual page, the
 # copyright and the changelog, and the program must start from there.
 #
-# Usage: check-installation.sh install <build-dir> <app-id> <executable>
-#        check-installation.sh deb <folder> <app-id> <executable>
+# Usage: check-installation.sh install <build-dir> <app-id> <executable> <icon-size>...
+#        check-installation.sh deb <folder> <app-id> <executable> <icon-size>...
 set -euo pipefail
 
 mode=$1 build=$2 app_id=$3 executable=$4
+shift 4
+icon_sizes=("$@")
+((${#icon_sizes[@]} > 0)) || { echo "no icon sizes given" >&2; exit 2; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
@@ -49,7 +52,7 @@ deb)
         grep -qxF "Comment=$summary" "$work/root/usr/share/applications/$app_id.desktop"
     ;;
 *)
-    echo "usage: $0 install|deb <build-dir>|<folder> <app-id> <executable>" >&2
+    echo "usage: $0 install|deb <build-dir>|<folder> <app-id> <executable> <icon-size>..." >&2
     exit 2
     ;;
 esac
@@ -58,7 +61,7 @@ share=$work/root/usr/share
 check "the program is in bin/" test -x "$work/root/usr/bin/$executable"
 check "the desktop entry is valid" desktop-file-validate "$share/applications/$app_id.desktop"
 check "the metainfo is valid" appstreamcli validate --no-net "$share/metainfo/$app_id.metainfo.xml"
-for size in 16 32 48; do
+for size in "${icon_sizes[@]}"; do
     check "the ${size}x$size icon is $size pixels square" \
         grep -q "$size x $size" <(file --brief "$share/icons/hicolor/${size}x$size/apps/$app_id.png")
 done

@@ -4,6 +4,7 @@
 
 #include "runtime/Ascii.h"
 
+#include "window/ControlNames.h"
 #include "window/FrmEuro.h"
 
 #include "Conformance.h"
@@ -89,16 +90,18 @@ public:
                             box.icon == QMessageBox::NoIcon && box.plainOkBox});
         return seen;
     }
-
-private:
     QWidget* widget(std::string_view name) const
     {
         return requireControl(host_->window(), QString::fromUtf8(name));
     }
+    QLineEdit* field(std::string_view name) const { return qobject_cast<QLineEdit*>(widget(name)); }
 
+private:
     std::unique_ptr<qthost::QtHost> host_;
     std::unique_ptr<ModalWatcher> watcher_;
 };
+
+using namespace window::names;
 
 } // namespace
 
@@ -127,16 +130,16 @@ private slots:
     // its cursor, stay as they were.
     void writtenResultShowsFromItsStart()
     {
-        QTest::keyClicks(field("txtPunt"), "-1e307");
-        QTest::mouseClick(control("cmdConvertPuntToEuro"), Qt::LeftButton);
-        QVERIFY(field("txtEuro")->text().startsWith(u'-'));
-        QCOMPARE(field("txtEuro")->cursorPosition(), 0);
-        QCOMPARE(field("txtPunt")->cursorPosition(), 6);
+        QTest::keyClicks(field(txtPunt), "-1e307");
+        QTest::mouseClick(control(cmdConvertPuntToEuro), Qt::LeftButton);
+        QVERIFY(field(txtEuro)->text().startsWith(u'-'));
+        QCOMPARE(field(txtEuro)->cursorPosition(), 0);
+        QCOMPARE(field(txtPunt)->cursorPosition(), 6);
     }
 
     void altXEndsTheProgram()
     {
-        field("txtPunt")->setFocus();
+        field(txtPunt)->setFocus();
         QTest::keySequence(&shown_.window(), QKeySequence(Qt::ALT | Qt::Key_X));
         QTRY_VERIFY(!shown_.window().isVisible());
     }
@@ -144,36 +147,31 @@ private slots:
     void accessKeysWorkRightAfterTheBox()
     {
         ModalWatcher watcher;
-        QTest::mouseClick(control("cmdConvertEuroToPunt"), Qt::LeftButton);
+        QTest::mouseClick(control(cmdConvertEuroToPunt), Qt::LeftButton);
         QCOMPARE(watcher.seen.size(), 1);
 
-        field("txtEuro")->setText("100");
+        field(txtEuro)->setText("100");
         QTRY_VERIFY(QApplication::focusWidget());
         QTest::keySequence(QApplication::focusWidget(), QKeySequence(Qt::ALT | Qt::Key_N));
-        QTRY_VERIFY(!field("txtPunt")->text().isEmpty());
+        QTRY_VERIFY(!field(txtPunt)->text().isEmpty());
     }
 
     void announcesWhatAButtonDid_data()
     {
-        QTest::addColumn<QString>("typedInto");
-        QTest::addColumn<QString>("clicked");
+        QTest::addColumn<std::string_view>("typedInto");
+        QTest::addColumn<std::string_view>("clicked");
         QTest::addColumn<QString>("heard");
-        QTest::newRow("punts to euros") << "txtPunt"
-                                        << "cmdConvertPuntToEuro"
-                                        << "126.973807842918 euros";
-        QTest::newRow("euros to punts") << "txtEuro"
-                                        << "cmdConvertEuroToPunt"
-                                        << "78.7564 punts";
-        QTest::newRow("clear") << "txtEuro"
-                               << "cmdClear"
-                               << "Both fields are empty";
+        QTest::newRow("punts to euros")
+            << txtPunt << cmdConvertPuntToEuro << "126.973807842918 euros";
+        QTest::newRow("euros to punts") << txtEuro << cmdConvertEuroToPunt << "78.7564 punts";
+        QTest::newRow("clear") << txtEuro << cmdClear << "Both fields are empty";
     }
 
     // Each result, or what Clear did, is told to a screen reader.
     void announcesWhatAButtonDid()
     {
-        QFETCH(QString, typedInto);
-        QFETCH(QString, clicked);
+        QFETCH(std::string_view, typedInto);
+        QFETCH(std::string_view, clicked);
         QFETCH(QString, heard);
         field(typedInto)->setText("100");
         QTest::mouseClick(control(clicked), Qt::LeftButton);
@@ -187,9 +185,9 @@ private slots:
     // A screen reader reads a field's text whole from any offset in it.
     void fieldTextIsOneAttributeRun()
     {
-        field("txtPunt")->setText("12.5");
+        field(txtPunt)->setText("12.5");
         QAccessibleTextInterface* text =
-            QAccessible::queryAccessibleInterface(field("txtPunt"))->textInterface();
+            QAccessible::queryAccessibleInterface(field(txtPunt))->textInterface();
         for (const int offset : {0, 3}) {
             int start = -1, end = -1;
             text->attributes(offset, &start, &end);
@@ -219,28 +217,28 @@ private slots:
         QFETCH(QString, result);
         QFETCH(QString, message);
 
-        QLineEdit* euro = field("txtEuro");
+        QLineEdit* euro = field(txtEuro);
         QApplication::clipboard()->setText(input);
         euro->paste();
         const QString typed = euro->text();
         QCOMPARE(typed.size(), qMin(input.size(), 32767));
-        field("txtPunt")->setText("before");
+        field(txtPunt)->setText("before");
 
         ModalWatcher watcher;
-        QTest::mouseClick(control("cmdConvertEuroToPunt"), Qt::LeftButton);
+        QTest::mouseClick(control(cmdConvertEuroToPunt), Qt::LeftButton);
         QCOMPARE(euro->text(), typed);
         if (message.isEmpty()) {
             QCOMPARE(watcher.seen.size(), 0);
-            QCOMPARE(field("txtPunt")->text(), result);
+            QCOMPARE(field(txtPunt)->text(), result);
         } else {
             QCOMPARE(watcher.seen.size(), 1);
             QVERIFY(watcher.seen.front().text.endsWith(message));
             QVERIFY(watcher.seen.front().text.size() < 400);
-            QCOMPARE(field("txtPunt")->text(), QStringLiteral("before"));
+            QCOMPARE(field(txtPunt)->text(), QStringLiteral("before"));
         }
 
-        QTest::mouseClick(control("cmdClear"), Qt::LeftButton);
-        QVERIFY(euro->text().isEmpty() && field("txtPunt")->text().isEmpty());
+        QTest::mouseClick(control(cmdClear), Qt::LeftButton);
+        QVERIFY(euro->text().isEmpty() && field(txtPunt)->text().isEmpty());
     }
 
     void windowIconHasTheListedSizes()
@@ -248,13 +246,13 @@ private slots:
         // The icon comes once the first frame is out.
         QTRY_VERIFY(!shown_.window().windowIcon().isNull());
         const QList<QSize> sizes = shown_.window().windowIcon().availableSizes();
-        for (const int side : {16, 32, 48})
+        for (const int side : {PUNT_ICON_SIZES})
             QVERIFY2(sizes.contains(QSize(side, side)), qPrintable(QString::number(side)));
     }
 
 private:
-    QWidget* control(const QString& name) const { return requireControl(shown_.window(), name); }
-    QLineEdit* field(const QString& name) const { return qobject_cast<QLineEdit*>(control(name)); }
+    QWidget* control(std::string_view name) const { return shown_.widget(name); }
+    QLineEdit* field(std::string_view name) const { return shown_.field(name); }
 
     QtAdapter shown_;
 };

@@ -24,7 +24,7 @@ int raisedErrorNumber(Action&& action)
 
 inline int numberOf(runtime::ErrorCode code)
 {
-    return static_cast<int>(code);
+    return runtime::RuntimeError(code).number();
 }
 
 // Seventeen digits tell any two doubles apart, signed zeros included.

@@ -1,6 +1,8 @@
 #include "TitleBar.h"
 
+#include "hosts/qt/QtText.h"
 #include "hosts/qt/desktop/XdgToplevel.h"
+#include "runtime/MessageText.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -58,10 +60,10 @@ TitleBar::TitleBar(const QString& title, Buttons buttons, QWidget* window)
     row->addWidget(label, 1);
 
     if (buttons == Buttons::Window) {
-        QToolButton* minimise =
-            windowButton(QStyle::SP_TitleBarMinButton, QStringLiteral("Minimise"), this);
-        QToolButton* close =
-            windowButton(QStyle::SP_TitleBarCloseButton, QStringLiteral("Close"), this);
+        QToolButton* minimise = windowButton(QStyle::SP_TitleBarMinButton,
+                                             toQString(runtime::messages::minimiseWindow), this);
+        QToolButton* close = windowButton(QStyle::SP_TitleBarCloseButton,
+                                          toQString(runtime::messages::closeWindow), this);
         connect(minimise, &QToolButton::clicked, window, &QWidget::showMinimized);
         connect(close, &QToolButton::clicked, window, &QWidget::close);
         row->addWidget(minimise);
