@@ -80,9 +80,9 @@ std::vector<const ControlDefinition*> creationOrder(const WindowDefinition& form
         const auto label = rowNamed(buddy.label);
         if (label == rows.end())
             continue;
-        const ControlDefinition* caption = *label;
+        const ControlDefinition* moved = *label;
         rows.erase(label);
-        rows.insert(rowNamed(buddy.control), caption);
+        rows.insert(rowNamed(buddy.control), moved);
     }
     return rows;
 }

@@ -35,9 +35,9 @@ std::vector<const ControlDefinition*> tabOrder(const WindowDefinition& form);
 const ControlDefinition* firstFocus(const WindowDefinition& form);
 
 // Every control in the order a host creates them: the tab order with each
-// caption label moved to just before the control it names, since screen
-// readers name a control after the label created just before it.  Labels
-// take no focus, so Tab still follows the tab order.
+// label moved to just before the control it names, since screen readers
+// name a control after the label created just before it.  Labels take no
+// focus, so Tab still follows the tab order.
 std::vector<const ControlDefinition*> creationOrder(const WindowDefinition& form);
 
 // The handler bound to the button's click, or nullptr.

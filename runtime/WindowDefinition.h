@@ -89,7 +89,7 @@ struct AccessibleText {
     std::u16string_view description;
 };
 
-// A caption label and the control it names.
+// A label and the control it names.
 struct Buddy {
     std::string_view label;
     std::string_view control;

@@ -31,7 +31,7 @@ constexpr Rgb silver{192, 192, 192};
 
 constexpr FontSpec windowFont{"MS Sans Serif", 8.25, 400};
 constexpr FontSpec fieldFont{"Times New Roman", 12, 400};
-constexpr FontSpec captionFont{"MS Sans Serif", 9.75, 400};
+constexpr FontSpec labelFont{"MS Sans Serif", 9.75, 400};
 constexpr FontSpec bannerFont{"Comic Sans MS", 18, 700};
 constexpr std::optional<FontSpec> defaultFont;
 
@@ -40,7 +40,7 @@ constexpr ControlLook creditLook{
     .backColour = green, .sunkenBorder = true, .sizing = Sizing::ToText};
 constexpr ControlLook hintLook{
     .backColour = yellow, .sunkenBorder = true, .wordWrap = true, .sizing = Sizing::HeightToText};
-constexpr ControlLook captionLook{.textColour = white, .sizing = Sizing::ToText};
+constexpr ControlLook labelLook{.textColour = white, .sizing = Sizing::ToText};
 constexpr ControlLook bannerLook{.textColour = green};
 
 constexpr std::u16string_view convertPuntToEuroText = u"C&onvert";
@@ -82,8 +82,8 @@ constexpr std::array<ControlDefinition, 12> controls{{
     {lblTambrel,           Label,      u"Tambrel",                                 4920, 4440, 1125, 255,   defaultFont, creditLook,   11},
     {lblPuntToEuro,        Label,      u"Click here to convert from PUNT to EURO", 3840, 2640, 1935, 450,   defaultFont, hintLook,     10},
     {lblEuroToPunt,        Label,      u"Click here to convert from EURO to PUNT", 3840, 1080, 1935, 450,   defaultFont, hintLook,     8},
-    {label2,               Label,      u"Euro here.",                              120,  2280, 915,  240,   captionFont, captionLook,  6},
-    {label1,               Label,      u"Punt here.",                              120,  720,  885,  240,   captionFont, captionLook,  5},
+    {label2,               Label,      u"Euro here.",                              120,  2280, 915,  240,   labelFont,   labelLook,    6},
+    {label1,               Label,      u"Punt here.",                              120,  720,  885,  240,   labelFont,   labelLook,    5},
     {lblConverter,         Label,      application::title,                         120,  120,  3735, 495,   bannerFont,  bannerLook,   4},
 }};
 

@@ -88,7 +88,7 @@ private:
     HWND window_ = nullptr;
     std::optional<WindowPicture> picture_;
     std::vector<GdiObject<HFONT>> fonts_;
-    std::vector<Control> controls_; // in creation order: tab order, captions before their fields
+    std::vector<Control> controls_; // in creation order: tab order, labels before their fields
     HWND focusOnActivation_ = nullptr;
     AccessibleAnnotations annotations_;
     std::exception_ptr pending_;

@@ -131,9 +131,9 @@ private slots:
         }
     }
 
-    // Each caption the definition links to a control labels it, for screen
+    // Each label the definition links to a control names it, for screen
     // readers too.
-    void captionsLabelTheirControls()
+    void labelsNameTheirControls()
     {
         for (const runtime::Buddy& buddy : window::frmEuroDefinition.buddies) {
             QWidget* label = control(qthost::toQString(buddy.label));
@@ -204,7 +204,7 @@ private slots:
 
         // clang-format off
         QTest::newRow("field")                          << "txtEuro"      << "Liberation Serif" << 12.0 << false;
-        QTest::newRow("caption keeps 9.75 points")      << "Label1"       << "Liberation Sans"  << 9.75 << false;
+        QTest::newRow("label keeps 9.75 points")        << "Label1"       << "Liberation Sans"  << 9.75 << false;
         QTest::newRow("banner")                         << "lblConverter" << "Comic Neue"       << 18.0 << true;
         QTest::newRow("button takes the window's font") << "cmdClear"     << "Liberation Sans"  << 8.25 << false;
         // clang-format on
@@ -235,7 +235,7 @@ private slots:
         const QColor black(Qt::black);
         QTest::newRow("credit") << "lblTambrel" << black << green << 2;
         QTest::newRow("hint") << "lblPuntToEuro" << black << QColor(Qt::yellow) << 2;
-        QTest::newRow("caption") << "Label2" << QColor(Qt::white) << transparent << 0;
+        QTest::newRow("label") << "Label2" << QColor(Qt::white) << transparent << 0;
         QTest::newRow("banner") << "lblConverter" << green << transparent << 0;
     }
 
@@ -327,8 +327,8 @@ private slots:
 
         QTest::newRow("top-left corner") << QRect(0, 0, 1, 1) << 100;
         QTest::newRow("bottom-right corner") << QRect(409, 318, 1, 1) << 100;
-        // Between the letters of a transparent caption the picture shows.
-        QTest::newRow("behind a caption") << QRect(8, 48, 50, 16) << 50;
+        // Between the letters of a transparent label the picture shows.
+        QTest::newRow("behind a label") << QRect(8, 48, 50, 16) << 50;
     }
 
     void pictureShowsFromTheTopLeft()

@@ -258,7 +258,7 @@ TEST_CASE("the host follows the window's rules")
         FAIL_CHECK(failure);
 }
 
-TEST_CASE("a screen reader names each field after its caption")
+TEST_CASE("a screen reader names each field after its label")
 {
     win32host::Win32Host host(window::program, GetModuleHandleW(nullptr), 96);
     for (const runtime::Buddy& buddy : window::frmEuroDefinition.buddies) {
