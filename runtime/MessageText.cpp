@@ -271,9 +271,9 @@ std::string clickBoundToNoButton(std::string_view control)
     return "a click is bound to no button: " + std::string(control);
 }
 
-std::string captionLinkBroken(std::string_view label)
+std::string buddyBroken(std::string_view label)
 {
-    return "a caption link is not from a label to a control: " + std::string(label);
+    return "a buddy is not from a label to a control: " + std::string(label);
 }
 
 std::string noControlNamed(std::string_view control)

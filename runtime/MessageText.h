@@ -78,7 +78,7 @@ std::u16string fieldNotWritten(std::string_view field);
 // Why a window or its descriptor cannot start, in UTF-8 for an exception.
 std::string startupObjectIsNotTheWindow();
 std::string clickBoundToNoButton(std::string_view control);
-std::string captionLinkBroken(std::string_view label);
+std::string buddyBroken(std::string_view label);
 std::string noControlNamed(std::string_view control);
 // Why a host cannot show the window's picture or icon of that name.
 std::string missingPicture(std::string_view picture);

@@ -29,7 +29,7 @@ void checkDescriptor(const ProgramDescriptor& program)
     for (const Buddy& buddy : form.buddies)
         if (!isKind(findControl(form, buddy.label), ControlKind::Label) ||
             !findControl(form, buddy.control))
-            throw std::logic_error(messages::captionLinkBroken(buddy.label));
+            throw std::logic_error(messages::buddyBroken(buddy.label));
 }
 
 const ProgramDescriptor& checkedDescriptor(const ProgramDescriptor& program)

@@ -14,7 +14,7 @@ namespace runtime {
 
 // Throws std::logic_error naming the first rule the descriptor breaks: its
 // start-up object is its window, each click is bound to a push button, and
-// each caption link goes from a label to a control of the window.
+// each buddy goes from a label to a control of the window.
 void checkDescriptor(const ProgramDescriptor& program);
 // The descriptor itself once checked, so that a host checks it in its first
 // member initialiser, before it builds anything from it.

@@ -22,9 +22,9 @@ constexpr runtime::ControlDefinition controls[] = {
     {"txtField", ControlKind::TextField, u"", 0, 0, 10, 10, {}, {}, 1},
     {"cmdFirst", ControlKind::PushButton, u"&First", 0, 0, 10, 10, {}, {}, 0},
 };
-constexpr runtime::Buddy caption{"lblField", "txtField"};
+constexpr runtime::Buddy fieldBuddy{"lblField", "txtField"};
 
-runtime::WindowDefinition form(std::span<const runtime::Buddy> buddies = {&caption, 1})
+runtime::WindowDefinition form(std::span<const runtime::Buddy> buddies = {&fieldBuddy, 1})
 {
     return {"frmTest", u"Test", 100, 100, {}, {}, {}, controls, {}, buddies};
 }
@@ -45,12 +45,12 @@ TEST_CASE("a descriptor is checked against its window")
         runtime::Buddy buddy;
         bool sound;
     } rows[] = {
-        {"sound", "frmTest", first, caption, true},
-        {"start-up object is another window", "frmOther", first, caption, false},
-        {"click bound to a label", "frmTest", onLabel, caption, false},
-        {"click bound to no control", "frmTest", onNothing, caption, false},
-        {"caption link from a field", "frmTest", first, fromField, false},
-        {"caption link to no control", "frmTest", first, toNothing, false},
+        {"sound", "frmTest", first, fieldBuddy, true},
+        {"start-up object is another window", "frmOther", first, fieldBuddy, false},
+        {"click bound to a label", "frmTest", onLabel, fieldBuddy, false},
+        {"click bound to no control", "frmTest", onNothing, fieldBuddy, false},
+        {"buddy from a field", "frmTest", first, fromField, false},
+        {"buddy to no control", "frmTest", first, toNothing, false},
     };
     for (const auto& row : rows) {
         INFO(row.name);
