@@ -56,7 +56,7 @@ private:
 
     std::vector<Control> controls_; // in creation order
 
-    int clientTop_ = 0; // below the window's own caption row, where it has one
+    int clientTop_ = 0; // below the window's own title bar, where it has one
     QString picturePath_;
     QPixmap picture_; // the part the window has shown so far
 };

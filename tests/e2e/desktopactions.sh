@@ -5,7 +5,7 @@
 # and answers its message box after a click on the window behind.  A state
 # the compositor refuses leaves the window's size alone; one it imposes is
 # obeyed and undone.  At the end the program lives, both fields keep their
-# text and Alt+X, or the close button of the program's caption row, ends
+# text and Alt+X, or the close button of the program's title bar, ends
 # it.  The window's size is what the program tells the compositor
 # (xdg_surface.set_window_geometry in its protocol log).
 #
@@ -123,7 +123,7 @@ for row in "$@"; do
     frame) # Qt's frame, which always offers maximise, would widen it
         check "the window is as wide as its client area" 410 "${initial_size%x*}"
         ;;
-    close-button) # the caption row's own: ends the row, once the fields are read
+    close-button) # the title bar's own: ends the row, once the fields are read
         ending=$action
         continue
         ;;
@@ -190,7 +190,7 @@ keys shift+Tab
 check "the euro field keeps its text" 10 "$(focused_field_text_becomes 10)"
 if [[ ${ending-} == close-button ]]; then
     xdotool mousemove $((right - 15)) $((frame_y + 15)) sleep 0.3 click 1
-    check_ends "the caption row's close button" "$pid"
+    check_ends "the title bar's close button" "$pid"
 else
     exit_with_alt_x "$pid"
 fi

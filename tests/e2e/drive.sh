@@ -212,7 +212,7 @@ grew_since() { # <mark> <size>
 }
 
 # Saves the screen of the Wayland session (whose pointer is invisible) with
-# the program window's caption row blanked, whoever draws it, and prints the
+# the program window's title bar blanked, whoever draws it, and prints the
 # window's client area, its bottom 410x319 pixels, as WxH+X+Y.
 wayland_screen() { # <output.png>
     local background='#404040' width height x y

@@ -2,7 +2,7 @@
 # Has the compositor impose a state on the program's window or on its
 # message box, with weston's own key bindings: the program lives, both
 # fields keep their text, and once the state is undone the screen shows
-# exactly what it showed before (but for the window's caption row).
+# exactly what it showed before (but for the window's title bar).
 #
 # Usage: imposedstate.sh <program> window|box maximise|fullscreen
 #   (run inside scripts/wayland-session)

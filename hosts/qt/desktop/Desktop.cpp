@@ -86,7 +86,7 @@ Desktop::Desktop()
 int Desktop::fitMainWindow(QWidget& window, QSize client) const
 {
     // A fixed size, so no maximise button either; with a title bar of its
-    // own, no frame at all (a minimise button hint would bring Qt's back).
+    // own, no title bar of Qt's (a minimise button hint would bring it back).
     window.setWindowFlags(ownTitleBar()
                               ? Qt::Window | Qt::FramelessWindowHint
                               : Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

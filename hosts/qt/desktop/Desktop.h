@@ -23,7 +23,7 @@ namespace qthost {
 // clang-format on
 //
 // Why: where the compositor offers no xdg-decoration, Qt 6.4 draws its own
-// frame with a maximise button that mutter grants even to a fixed window.
+// title bar with a maximise button that mutter grants even to a fixed window.
 // sway and mutter move the keyboard to the window behind an open box on a
 // click, and turn down or only flag a request to give it back, but give a
 // newly shown window the keyboard.  A fixed size is told to every
@@ -36,12 +36,12 @@ public:
     bool wayland() const { return wayland_; }
 
     // Fits the main window, before it shows, to a client area of <client>:
-    // its frame or its own title bar, its fixed size, its state kept.
+    // the desktop's title bar or its own, its fixed size, its state kept.
     // Returns the top of the client area in the window.
     int fitMainWindow(QWidget& window, QSize client) const;
 
     // Fits a message box of <owner>'s, once it has its title, text and
-    // buttons and before exec(): frame or title bar, place, fixed size, the
+    // buttons and before exec(): whose title bar, place, fixed size, the
     // keyboard kept on it while it is open and handed back to <owner> after.
     void fitBox(QMessageBox& box, QWidget& owner) const;
 

@@ -22,7 +22,7 @@ protected:
 };
 
 // Puts a title bar above everything else the box holds, and takes the
-// desktop's frame away.  Call it once the box has its title, text and
+// desktop's title bar away.  Call it once the box has its title, text and
 // buttons.
 void giveTitleBar(QMessageBox& box);
 
