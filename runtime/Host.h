@@ -38,7 +38,7 @@ public:
     // the field cannot be written.
     virtual void setFieldText(std::string_view field, std::u16string_view text) = 0;
 
-    // A modal box with the prompt and an OK button only, no icon, captioned
+    // A modal box with the prompt and an OK button only, no icon, titled
     // with the application's title.  Returns once the user dismisses it.
     virtual void showMessage(std::u16string_view prompt) = 0;
 

@@ -40,7 +40,7 @@ RECT clientPlace(HWND control)
 }
 
 // Answers the next message box of this thread with OK, remembering what it
-// showed: its caption, its prompt (static control 0xFFFF), its buttons and
+// showed: its title, its prompt (static control 0xFFFF), its buttons and
 // whether it shows no icon.
 conformance::SeenBox seen;
 
