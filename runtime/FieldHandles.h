@@ -20,9 +20,9 @@ public:
     // resolve(name) gives the handle of the control of that name, or a null
     // one; a field the window was built without throws std::logic_error.
     template <typename Resolve>
-    FieldHandles(const WindowDefinition& form, Resolve resolve)
+    FieldHandles(const WindowDefinition& definition, Resolve resolve)
     {
-        for (const ControlDefinition& row : form.controls) {
+        for (const ControlDefinition& row : definition.controls) {
             if (row.kind != ControlKind::TextField)
                 continue;
             const Handle handle = resolve(row.name);

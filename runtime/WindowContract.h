@@ -21,24 +21,24 @@ void checkDescriptor(const ProgramDescriptor& program);
 const ProgramDescriptor& checkedDescriptor(const ProgramDescriptor& program);
 
 // The control of that name, or nullptr.
-const ControlDefinition* findControl(const WindowDefinition& form, std::string_view name);
+const ControlDefinition* findControl(const WindowDefinition& definition, std::string_view name);
 
 // Buttons and fields take the keyboard focus; labels do not.
 bool takesFocus(const ControlDefinition& row);
 
 // Every control in keyboard order: by tab index, equal indexes in the order
 // of the definition.
-std::vector<const ControlDefinition*> tabOrder(const WindowDefinition& form);
+std::vector<const ControlDefinition*> tabOrder(const WindowDefinition& definition);
 
 // The control that has the focus when the window opens: the first in tab
 // order that takes the focus, or nullptr.
-const ControlDefinition* firstFocus(const WindowDefinition& form);
+const ControlDefinition* firstFocus(const WindowDefinition& definition);
 
 // Every control in the order a host creates them: the tab order with each
 // label moved to just before the control it names, since screen readers
 // name a control after the label created just before it.  Labels take no
 // focus, so Tab still follows the tab order.
-std::vector<const ControlDefinition*> creationOrder(const WindowDefinition& form);
+std::vector<const ControlDefinition*> creationOrder(const WindowDefinition& definition);
 
 // The handler bound to the button's click, or nullptr.
 ClickHandler clickHandlerOf(std::span<const ClickBinding> bindings, std::string_view control);
@@ -58,7 +58,7 @@ constexpr char16_t accessKey(std::u16string_view caption)
 }
 
 // The button whose access key the character is, in either case, or nullptr.
-const ControlDefinition* buttonWithAccessKey(const WindowDefinition& form, char16_t key);
+const ControlDefinition* buttonWithAccessKey(const WindowDefinition& definition, char16_t key);
 
 // The window has no default and no cancel button: Enter, on either key,
 // clicks the focused push button alone, and Escape clicks nothing.  A held

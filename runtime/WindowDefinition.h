@@ -110,7 +110,7 @@ struct WindowDefinition {
 // Everything the start routine needs to run a program.
 struct ProgramDescriptor {
     std::string_view startupObject;
-    const WindowDefinition& window;
+    const WindowDefinition& definition;
     std::span<const ClickBinding> clickBindings;
     std::string_view applicationId; // reverse-DNS, names the desktop entry
     std::string_view version;

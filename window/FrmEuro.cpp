@@ -120,7 +120,7 @@ const runtime::WindowDefinition frmEuroDefinition{
 
 const runtime::ProgramDescriptor program{
     .startupObject = frmEuro,
-    .window = frmEuroDefinition,
+    .definition = frmEuroDefinition,
     .clickBindings = clickBindings,
     .applicationId = application::id,
     .version = application::version,

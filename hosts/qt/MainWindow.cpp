@@ -120,8 +120,8 @@ void applyGeometry(QWidget* control, const runtime::ControlDefinition& row, QPoi
 // is the program's frame, named by its title.  Its fields read whole.
 QAccessibleInterface* accessibleControl(const QString& /*className*/, QObject* object)
 {
-    if (auto* form = qobject_cast<MainWindow*>(object))
-        return new QAccessibleWidget(form, QAccessible::Window);
+    if (auto* window = qobject_cast<MainWindow*>(object))
+        return new QAccessibleWidget(window, QAccessible::Window);
     if (auto* field = qobject_cast<QLineEdit*>(object))
         return new FieldAccessible(field);
     return nullptr;

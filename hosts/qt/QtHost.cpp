@@ -74,9 +74,9 @@ void letScreenReadersRepeat(QMessageBox& box)
 } // namespace
 
 QtHost::QtHost(const runtime::ProgramDescriptor& program)
-    : window_(runtime::checkedDescriptor(program).window, program.clickBindings, *this)
+    : window_(runtime::checkedDescriptor(program).definition, program.clickBindings, *this)
     , announcer_(new Announcer(&window_))
-    , fields_(program.window, [this](std::string_view name) {
+    , fields_(program.definition, [this](std::string_view name) {
         return qobject_cast<QLineEdit*>(window_.control(name));
     })
 {
@@ -145,7 +145,7 @@ int start(int argc, char* argv[], const runtime::ProgramDescriptor& program)
         host.window().show();
         return QApplication::exec();
     } catch (const std::exception& error) {
-        QMessageBox::critical(nullptr, toQString(program.window.title),
+        QMessageBox::critical(nullptr, toQString(program.definition.title),
                               toQString(runtime::reportStartFailure(error.what())));
         return EXIT_FAILURE;
     }

@@ -43,8 +43,8 @@ void setIcons(HWND window, HINSTANCE instance, std::string_view name)
 Win32Host::Win32Host(const runtime::ProgramDescriptor& program, HINSTANCE instance, int dpi,
                      UiaNotifier notifier)
     : program_(runtime::checkedDescriptor(program))
-    , window_(program.window, program.clickBindings, *this, instance, dpi)
-    , fields_(program.window, [this](std::string_view name) { return window_.control(name); })
+    , window_(program.definition, program.clickBindings, *this, instance, dpi)
+    , fields_(program.definition, [this](std::string_view name) { return window_.control(name); })
     , notifier_(notifier)
 {
     setIcons(window_.handle(), instance, program.icon);
@@ -72,7 +72,7 @@ void Win32Host::setFieldText(std::string_view field, std::u16string_view text)
 void Win32Host::showMessage(std::u16string_view prompt)
 {
     const std::wstring text = shownInMessageBox(toWide(prompt));
-    const std::wstring title = toWide(program_.window.title);
+    const std::wstring title = toWide(program_.definition.title);
     // While the box shows, the window is disabled; its activation
     // afterwards gives the focus back to the control that had it.
     if (!MessageBoxW(window_.handle(), text.c_str(), title.c_str(), MB_OK))
@@ -127,7 +127,7 @@ int start(HINSTANCE instance, int showCommand, const runtime::ProgramDescriptor&
         return host.run(showCommand);
     } catch (const std::exception& error) {
         const std::string report = runtime::reportStartFailure(error.what());
-        const std::wstring title = toWide(program.window.title);
+        const std::wstring title = toWide(program.definition.title);
         MessageBoxW(nullptr, toWide(std::string_view(report)).c_str(), title.c_str(),
                     MB_OK | MB_ICONERROR);
         return 1;

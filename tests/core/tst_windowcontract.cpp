@@ -24,14 +24,14 @@ constexpr runtime::ControlDefinition controls[] = {
 };
 constexpr runtime::Buddy fieldBuddy{"lblField", "txtField"};
 
-runtime::WindowDefinition form(std::span<const runtime::Buddy> buddies = {&fieldBuddy, 1})
+runtime::WindowDefinition testDefinition(std::span<const runtime::Buddy> buddies = {&fieldBuddy, 1})
 {
     return {"frmTest", u"Test", 100, 100, {}, {}, {}, controls, {}, buddies};
 }
 
 } // namespace
 
-TEST_CASE("a descriptor is checked against its window")
+TEST_CASE("a descriptor is checked against its definition")
 {
     const runtime::ClickBinding first{"cmdFirst", handler};
     const runtime::ClickBinding onLabel{"lblField", handler};
@@ -54,9 +54,9 @@ TEST_CASE("a descriptor is checked against its window")
     };
     for (const auto& row : rows) {
         INFO(row.name);
-        const runtime::WindowDefinition window = form({&row.buddy, 1});
+        const runtime::WindowDefinition definition = testDefinition({&row.buddy, 1});
         const runtime::ProgramDescriptor program{
-            row.startupObject, window, {&row.binding, 1}, {}, {}, {}};
+            row.startupObject, definition, {&row.binding, 1}, {}, {}, {}};
         if (row.sound)
             CHECK(&runtime::checkedDescriptor(program) == &program);
         else
@@ -66,19 +66,19 @@ TEST_CASE("a descriptor is checked against its window")
 
 TEST_CASE("the window's rules as each host applies them")
 {
-    const runtime::WindowDefinition window = form();
+    const runtime::WindowDefinition definition = testDefinition();
     // Rows by their place in the table: 0 cmdLater, 1 lblField, 2 txtField, 3 cmdFirst.
     using Rows = std::vector<const runtime::ControlDefinition*>;
-    CHECK(runtime::tabOrder(window) ==
+    CHECK(runtime::tabOrder(definition) ==
           Rows{&controls[3], &controls[0], &controls[2], &controls[1]});
-    CHECK(runtime::creationOrder(window) ==
+    CHECK(runtime::creationOrder(definition) ==
           Rows{&controls[3], &controls[0], &controls[1], &controls[2]});
 
-    CHECK(runtime::firstFocus(window) == &controls[3]);
+    CHECK(runtime::firstFocus(definition) == &controls[3]);
 
     // A handle per field, found once; any other name is a run-time error.
     const runtime::FieldHandles<const char*> fields(
-        window, [](std::string_view name) { return name == "txtField" ? "edit" : nullptr; });
+        definition, [](std::string_view name) { return name == "txtField" ? "edit" : nullptr; });
     CHECK(std::string_view(fields.require("txtField")) == "edit");
     try {
         fields.require("cmdFirst");
@@ -88,7 +88,7 @@ TEST_CASE("the window's rules as each host applies them")
         CHECK(error.detail() == runtime::messages::noSuchField("cmdFirst"));
     }
     CHECK_THROWS_AS(runtime::FieldHandles<const char*>(
-                        window, [](std::string_view) -> const char* { return nullptr; }),
+                        definition, [](std::string_view) -> const char* { return nullptr; }),
                     std::logic_error);
 
     const runtime::ClickBinding bindings[] = {{"cmdFirst", handler}, {"cmdLater", otherHandler}};

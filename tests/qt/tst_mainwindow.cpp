@@ -70,10 +70,10 @@ private slots:
     {
         QLocale::setDefault(QLocale::c());
         host_ = std::make_unique<qthost::QtHost>(window::program);
-        form_ = &host_->window();
-        form_->show();
-        QApplication::setActiveWindow(form_);
-        QVERIFY(QTest::qWaitForWindowActive(form_));
+        window_ = &host_->window();
+        window_->show();
+        QApplication::setActiveWindow(window_);
+        QVERIFY(QTest::qWaitForWindowActive(window_));
     }
 
     void cleanupTestCase() { host_.reset(); }
@@ -81,15 +81,15 @@ private slots:
     void windowProperties()
     {
         const runtime::WindowDefinition& definition = window::frmEuroDefinition;
-        QCOMPARE(form_->windowTitle(), qthost::toQString(definition.title));
-        QCOMPARE(form_->size(), QSize(runtime::twipsToPixels(definition.clientWidth),
-                                      runtime::twipsToPixels(definition.clientHeight)));
-        QCOMPARE(form_->minimumSize(), form_->maximumSize());
-        QCOMPARE(form_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(),
+        QCOMPARE(window_->windowTitle(), qthost::toQString(definition.title));
+        QCOMPARE(window_->size(), QSize(runtime::twipsToPixels(definition.clientWidth),
+                                        runtime::twipsToPixels(definition.clientHeight)));
+        QCOMPARE(window_->minimumSize(), window_->maximumSize());
+        QCOMPARE(window_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(),
                  qsizetype(definition.controls.size()));
-        QVERIFY(!(form_->windowFlags() & Qt::WindowMaximizeButtonHint));
-        QVERIFY(form_->windowFlags() & Qt::WindowCloseButtonHint);
-        QCOMPARE(form_->palette().color(QPalette::Window), QColor(192, 192, 192));
+        QVERIFY(!(window_->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(window_->windowFlags() & Qt::WindowCloseButtonHint);
+        QCOMPARE(window_->palette().color(QPalette::Window), QColor(192, 192, 192));
     }
 
     // Under QT_SCALE_FACTOR the window keeps its logical size and its
@@ -99,16 +99,16 @@ private slots:
         const qreal scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
                                 ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
                                 : 1.0;
-        QCOMPARE(form_->windowHandle()->devicePixelRatio(), scale);
-        const QImage shown = form_->grab().toImage();
-        QCOMPARE(shown.size(), form_->size() * scale);
+        QCOMPARE(window_->windowHandle()->devicePixelRatio(), scale);
+        const QImage shown = window_->grab().toImage();
+        QCOMPARE(shown.size(), window_->size() * scale);
     }
 
     void centresOnTheScreen()
     {
-        form_->centreOnScreen();
+        window_->centreOnScreen();
         const QPoint offset =
-            form_->geometry().center() - form_->screen()->availableGeometry().center();
+            window_->geometry().center() - window_->screen()->availableGeometry().center();
         QVERIFY2(offset.manhattanLength() <= 1,
                  qPrintable(QStringLiteral("off by %1, %2").arg(offset.x()).arg(offset.y())));
     }
@@ -167,8 +167,8 @@ private slots:
                            pixels(row.height));
         const QWidget* control = this->control(name);
         QCOMPARE(control->pos(), stored.topLeft());
-        QVERIFY(form_->rect().contains(control->geometry()));
-        for (const QWidget* other : form_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        QVERIFY(window_->rect().contains(control->geometry()));
+        for (const QWidget* other : window_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
             QVERIFY2(other == control || !other->geometry().intersects(control->geometry()),
                      qPrintable(other->objectName()));
         const runtime::Sizing sizing = row.look.sizing;
@@ -260,7 +260,7 @@ private slots:
         QTest::addColumn<bool>("dark");
 
         for (const bool dark : {false, true})
-            for (QWidget* widget : form_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            for (QWidget* widget : window_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
                 QTest::addRow("%s, %s", qPrintable(widget->objectName()), dark ? "dark" : "light")
                     << widget->objectName() << dark;
     }
@@ -283,9 +283,9 @@ private slots:
         const QString text = widget->property("text").toString();
         const auto restoreText = qScopeGuard([&] { widget->setProperty("text", text); });
         widget->setProperty("text", text.isEmpty() ? QStringLiteral("-126.97") : text);
-        const QImage withText = form_->grab(widget->geometry()).toImage();
+        const QImage withText = window_->grab(widget->geometry()).toImage();
         widget->setProperty("text", QString());
-        const QImage behind = form_->grab(widget->geometry()).toImage();
+        const QImage behind = window_->grab(widget->geometry()).toImage();
 
         QList<QPoint> inked;
         QPoint boldest;
@@ -337,7 +337,7 @@ private slots:
         QFETCH(int, percentMatching);
 
         const QImage picture(qthost::pictureResourcePath(window::frmEuroDefinition.picture));
-        const QImage shown = form_->grab().toImage();
+        const QImage shown = window_->grab().toImage();
         // A device pixel in the middle of each logical one, at any scale.
         const qreal scale = shown.devicePixelRatio();
         const auto device = [scale](int logical) { return int((logical + 0.5) * scale); };
@@ -362,7 +362,7 @@ private slots:
     // Before any key is pressed, Exit looks focused: its focus frame shows.
     void focusShowsFromTheStart()
     {
-        const auto backToForm = qScopeGuard([&] { QApplication::setActiveWindow(form_); });
+        const auto backToWindow = qScopeGuard([&] { QApplication::setActiveWindow(window_); });
         qthost::QtHost freshHost(window::program);
         qthost::MainWindow& fresh = freshHost.window();
         fresh.show();
@@ -375,10 +375,10 @@ private slots:
     }
 
 private:
-    QWidget* control(const QString& name) const { return requireControl(*form_, name); }
+    QWidget* control(const QString& name) const { return requireControl(*window_, name); }
 
     std::unique_ptr<qthost::QtHost> host_;
-    qthost::MainWindow* form_ = nullptr;
+    qthost::MainWindow* window_ = nullptr;
 };
 
 QTEST_MAIN(TestMainWindow)
