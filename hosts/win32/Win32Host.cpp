@@ -41,11 +41,11 @@ void setIcons(HWND window, HINSTANCE instance, std::string_view name)
 } // namespace
 
 Win32Host::Win32Host(const runtime::ProgramDescriptor& program, HINSTANCE instance, int dpi,
-                     UiaNotifier notifier)
+                     UiaAnnouncer announcer)
     : program_(runtime::checkedDescriptor(program))
     , window_(program.definition, program.clickBindings, *this, instance, dpi)
     , fields_(program.definition, [this](std::string_view name) { return window_.control(name); })
-    , notifier_(notifier)
+    , announcer_(announcer)
 {
     setIcons(window_.handle(), instance, program.icon);
 }
@@ -81,7 +81,7 @@ void Win32Host::showMessage(std::u16string_view prompt)
 
 void Win32Host::announce(std::u16string_view sentence)
 {
-    notifier_.notify(window_.handle(), toWide(sentence));
+    announcer_.announce(window_.handle(), toWide(sentence));
 }
 
 void Win32Host::end()

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "hosts/win32/MainWindow.h"
-#include "hosts/win32/UiaNotifier.h"
+#include "hosts/win32/UiaAnnouncer.h"
 #include "runtime/FieldHandles.h"
 #include "runtime/Host.h"
 #include "runtime/WindowDefinition.h"
@@ -17,9 +17,9 @@ class Win32Host final : public runtime::Host {
 public:
     // Throws std::logic_error for a descriptor that breaks a rule of
     // runtime::checkDescriptor(), before building anything.  Announcements go
-    // through the system's UI Automation unless a notifier is given.
+    // through the system's UI Automation unless an announcer is given.
     Win32Host(const runtime::ProgramDescriptor& program, HINSTANCE instance, int dpi,
-              UiaNotifier notifier = UiaNotifier{});
+              UiaAnnouncer announcer = UiaAnnouncer{});
 
     MainWindow& window() { return window_; }
 
@@ -39,7 +39,7 @@ private:
     const runtime::ProgramDescriptor& program_;
     MainWindow window_;
     runtime::FieldHandles<HWND> fields_;
-    UiaNotifier notifier_;
+    UiaAnnouncer announcer_;
 };
 
 // The dots per inch of the screen, which the program follows (it declares

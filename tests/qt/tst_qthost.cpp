@@ -175,11 +175,11 @@ private slots:
         QFETCH(QString, heard);
         field(typedInto)->setText("100");
         QTest::mouseClick(control(clicked), Qt::LeftButton);
-        // The notification a screen reader is sent, outside the window's controls.
+        // The announcement a screen reader is sent, outside the window's controls.
         auto* announcer = shown_.window().findChild<qthost::Announcer*>();
-        QAccessibleInterface* notification = QAccessible::queryAccessibleInterface(announcer);
-        QCOMPARE(notification->role(), QAccessible::Notification);
-        QCOMPARE(notification->text(QAccessible::Name), heard);
+        QAccessibleInterface* announcement = QAccessible::queryAccessibleInterface(announcer);
+        QCOMPARE(announcement->role(), QAccessible::Notification);
+        QCOMPARE(announcement->text(QAccessible::Name), heard);
     }
 
     // A screen reader reads a field's text whole from any offset in it.

@@ -1,6 +1,6 @@
 #include "hosts/win32/Win32Host.h"
 
-#include "hosts/win32/UiaNotifier.h"
+#include "hosts/win32/UiaAnnouncer.h"
 #include "hosts/win32/Win32Text.h"
 #include "runtime/WindowContract.h"
 #include "window/ControlNames.h"
@@ -309,7 +309,7 @@ TEST_CASE("Exit and closing the window both end the message loop with status 0")
     }
 }
 
-TEST_CASE("each button's outcome is raised once as a notification, with the sentence whole")
+TEST_CASE("each button's outcome is announced once, with the sentence whole")
 {
     struct Row {
         const char* name;
@@ -328,7 +328,7 @@ TEST_CASE("each button's outcome is raised once as a notification, with the sent
         raised.clear();
         win32host::Win32Host host(
             window::program, GetModuleHandleW(nullptr), 96,
-            win32host::UiaNotifier({hostProviderFromHwnd, raiseNotificationEvent}));
+            win32host::UiaAnnouncer({hostProviderFromHwnd, raiseNotificationEvent}));
         SetWindowTextW(host.window().control(row.field), row.typed);
         HWND button = host.window().control(row.button);
         SendMessageW(host.window().handle(), WM_COMMAND,

@@ -10,7 +10,7 @@ namespace win32host {
 // speak without the focus moving.  The call exists from Windows 10 1709 on
 // and is looked up when the program starts, so that older systems (and Wine
 // 8, which lacks it) still run the program, silently.
-class UiaNotifier {
+class UiaAnnouncer {
 public:
     // The two functions of uiautomationcore.dll used here, as plain pointers
     // so that a test can stand in for the system.
@@ -26,13 +26,13 @@ public:
     // missing or lacks them.
     static Functions systemFunctions();
 
-    explicit UiaNotifier(Functions functions = systemFunctions());
+    explicit UiaAnnouncer(Functions functions = systemFunctions());
 
     bool available() const;
 
     // Says the text on behalf of the window, replacing any earlier
-    // notification of this program still waiting to be spoken.
-    void notify(HWND window, std::wstring_view text) const;
+    // announcement of this program still waiting to be spoken.
+    void announce(HWND window, std::wstring_view text) const;
 
 private:
     Functions functions_;

@@ -1,4 +1,4 @@
-#include "UiaNotifier.h"
+#include "UiaAnnouncer.h"
 
 #include <oleauto.h>
 
@@ -26,7 +26,7 @@ BSTR toBstr(std::wstring_view text)
 
 } // namespace
 
-UiaNotifier::Functions UiaNotifier::systemFunctions()
+UiaAnnouncer::Functions UiaAnnouncer::systemFunctions()
 {
     // Only the system's copy: never one that lies beside the program.
     HMODULE library =
@@ -44,17 +44,17 @@ UiaNotifier::Functions UiaNotifier::systemFunctions()
     return found; // the library stays loaded while the program runs
 }
 
-UiaNotifier::UiaNotifier(Functions functions)
+UiaAnnouncer::UiaAnnouncer(Functions functions)
     : functions_(functions)
 {
 }
 
-bool UiaNotifier::available() const
+bool UiaAnnouncer::available() const
 {
     return functions_.hostProviderFromHwnd && functions_.raiseNotificationEvent;
 }
 
-void UiaNotifier::notify(HWND window, std::wstring_view text) const
+void UiaAnnouncer::announce(HWND window, std::wstring_view text) const
 {
     if (!available())
         return;
