@@ -5,6 +5,7 @@
 #include "hosts/qt/QtText.h"
 #include "hosts/qt/WaylandToplevel.h"
 #include "hosts/qt/WindowStateKeeper.h"
+#include "hosts/qt/X11Focus.h"
 #include "runtime/ClickDispatch.h"
 #include "runtime/MessageText.h"
 #include "runtime/WindowContract.h"
@@ -156,6 +157,8 @@ void QtHost::showMessage(std::u16string_view prompt)
         box.setAttribute(Qt::WA_ShowModal);
         box.show();
         advertiseModal(*box.windowHandle());
+    } else {
+        keepX11FocusOnBox(box);
     }
     box.exec();
 
