@@ -5,7 +5,7 @@
 #include "hosts/qt/QtText.h"
 #include "hosts/qt/WaylandToplevel.h"
 #include "hosts/qt/WindowStateKeeper.h"
-#include "hosts/qt/X11Focus.h"
+#include "hosts/qt/X11Desktop.h"
 #include "runtime/ClickDispatch.h"
 #include "runtime/MessageText.h"
 #include "runtime/WindowContract.h"
@@ -106,6 +106,7 @@ QtHost::QtHost(const runtime::ProgramDescriptor& program)
     })
 {
     runtime::checkDescriptor(program);
+    keepOwnSizeWhenTiled(window_);
     iconResourceFiles(program.icon); // a missing icon fails here, not later
     // Nothing shows the icon in the first frame, and reading its images
     // loads the image plugins and decodes three PNG files, so it comes after.

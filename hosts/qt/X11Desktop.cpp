@@ -1,7 +1,9 @@
-#include "X11Focus.h"
+#include "X11Desktop.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QByteArray>
+#include <QElapsedTimer>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QObject>
 #include <QWidget>
@@ -73,7 +75,62 @@ private:
     xcb_connection_t* connection_;
 };
 
+class OwnSizeWhenTiled final : public QObject {
+public:
+    explicit OwnSizeWhenTiled(QWidget& window)
+        : QObject(&window)
+        , window_(window)
+    {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == &window_ && event->type() == QEvent::Resize)
+            // Once the window has heard of any state that came with the size.
+            QMetaObject::invokeMethod(this, &OwnSizeWhenTiled::showAgainIfStretched,
+                                      Qt::QueuedConnection);
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void showAgainIfStretched()
+    {
+        constexpr Qt::WindowStates filling = Qt::WindowMaximized | Qt::WindowFullScreen;
+        if (!window_.isVisible() || window_.windowState() & filling ||
+            window_.size() == window_.minimumSize() ||
+            window_.minimumSize() != window_.maximumSize())
+            return;
+        // A window manager that maps it stretched again gets its way.
+        if (lastShown_.isValid() && !lastShown_.hasExpired(2000))
+            return;
+        lastShown_.start();
+        QWidget* focus = window_.focusWidget();
+        window_.hide();
+        window_.resize(window_.minimumSize());
+        window_.show();
+        window_.activateWindow();
+        if (focus)
+            focus->setFocus();
+    }
+
+    QWidget& window_;
+    QElapsedTimer lastShown_;
+};
+
+bool onX11()
+{
+    return qApp->nativeInterface<QNativeInterface::QX11Application>() != nullptr;
+}
+
 } // namespace
+
+void keepOwnSizeWhenTiled(QWidget& window)
+{
+    if (onX11())
+        new OwnSizeWhenTiled(window);
+}
 
 void keepX11FocusOnBox(QWidget& box)
 {

@@ -17,4 +17,11 @@ namespace qthost {
 // Does nothing off X11.
 void keepX11FocusOnBox(QWidget& box);
 
+// Keeps the fixed-size top-level <window> at its own size on X11 when a
+// tiling window manager (i3) stretches it over a tile.  i3 answers a tiled
+// window's requests for another size with the tile's size again, and floats
+// at its own size only a fixed-size window that it maps: so the window,
+// stretched, is shown anew.  Does nothing off X11.
+void keepOwnSizeWhenTiled(QWidget& window);
+
 } // namespace qthost
