@@ -36,8 +36,8 @@ declare -A ask=(
     [i3:tile]='i3-msg -q floating disable' [i3:fullscreen]='i3-msg -q fullscreen enable'
     [openbox:maximise]='double_click_title' [openbox:fullscreen]='wmctrl_state fullscreen'
 )
-# KWin on X11 hears its shortcuts only through a global shortcut daemon of a
-# whole Plasma session: there the requests that its window menu sends.
+# KWin on X11 did not answer its shortcuts over D-Bus, even with
+# kglobalaccel5 running: there the requests that its window menu sends.
 if [[ $platform == xcb ]]; then
     ask[kwin:maximise]='wmctrl_state maximized_vert,maximized_horz'
     ask[kwin:fullscreen]='wmctrl_state fullscreen'
