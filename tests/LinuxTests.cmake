@@ -35,7 +35,7 @@ endforeach()
 # The same program as a native Wayland client: on each compositor the shared
 # end-to-end cases and what its user can do to the window (a row of
 # tests/e2e/desktopactions.sh actions, "=obeyed" where the compositor
-# imposes the state); on
+# imposes the state), and the same under each X11 window manager; on
 # weston its look against X11's, and each state weston can impose on the
 # window and on the message box.
 # They run on the unsanitized build: the sanitized program, several times
@@ -44,14 +44,28 @@ endforeach()
 if(NOT PUNT_SANITIZE)
     set(wayland_session ${PROJECT_SOURCE_DIR}/scripts/wayland-session)
     set(desktop_actions
-        "weston frame edge corner maximise=obeyed fullscreen=obeyed box-return box-rounds"
-        "sway edge corner tile=obeyed fullscreen=obeyed box-place box-focus box-return box-rounds"
-        "kwin edge corner maximise tile fullscreen=obeyed box-place box-drag box-return box-rounds"
-        "mutter frame edge corner maximise tile fullscreen box-place box-drag box-return box-rounds close-button")
+        "wayland weston frame edge corner maximise=obeyed fullscreen=obeyed box-return box-rounds"
+        "wayland sway edge corner tile=obeyed fullscreen=obeyed box-place box-focus box-return box-rounds"
+        "wayland kwin edge corner maximise tile fullscreen=obeyed box-place box-drag box-return box-rounds"
+        "wayland mutter frame edge corner maximise tile fullscreen box-place box-drag box-return box-rounds close-button"
+        # On X11 the drags come last: a window manager may move the window by them.
+        "x11 xfwm4 box-place box-return box-rounds maximise wmctrl fullscreen edge corner"
+        "x11 kwin box-place box-return box-rounds maximise wmctrl fullscreen=obeyed edge corner"
+        "x11 mutter box-place box-return box-rounds maximise wmctrl tile fullscreen edge corner"
+        "x11 i3 box-place box-return box-rounds wmctrl tile=obeyed fullscreen=obeyed edge corner"
+        "x11 openbox box-place box-return box-rounds maximise wmctrl fullscreen edge corner")
     set(wayland_tests)
     foreach(row IN LISTS desktop_actions)
         separate_arguments(row)
-        list(POP_FRONT row compositor)
+        list(POP_FRONT row session compositor)
+        if(session STREQUAL "x11")
+            add_test(NAME x11_desktop_${compositor}
+                COMMAND ${PROJECT_SOURCE_DIR}/scripts/xvfb-session --wm=${compositor}
+                        ${CMAKE_CURRENT_SOURCE_DIR}/e2e/desktopactions.sh
+                        $<TARGET_FILE:punt-converter> ${row})
+            list(APPEND wayland_tests x11_desktop_${compositor})
+            continue()
+        endif()
         add_test(NAME wayland_endtoend_${compositor}
             COMMAND ${wayland_session} --compositor=${compositor}
                     ${CMAKE_CURRENT_SOURCE_DIR}/e2e/endtoend.sh $<TARGET_FILE:punt-converter>)

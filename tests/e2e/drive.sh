@@ -65,10 +65,13 @@ focus_window() { # <pid>
         fi
         sleep 0.1
     done
-    # Weston gives a new window the keyboard; an X display without a window
-    # manager needs to be told.
-    [[ $platform == wayland ]] ||
-        xdotool windowfocus --sync "$(xdotool search --onlyvisible --name "$title" | head -n1)"
+    # Weston gives a new window the keyboard; on X a window manager is asked
+    # to activate it, an X display without one is told where the focus goes.
+    if [[ $platform == xcb ]]; then
+        window=$(xdotool search --onlyvisible --name "$title" | head -n1)
+        if [[ -n ${X11_WM-} ]]; then xdotool windowactivate --sync "$window"; else xdotool windowfocus --sync "$window"; fi
+        watch_window_size "$window"
+    fi
     sleep 0.3
 }
 
@@ -196,8 +199,21 @@ use_every_path() { # <pid>
     exit_with_alt_x "$1"
 }
 
-# The main window's sizes as the program gave them, one a line.
+# Logs the sizes the X server gives the X <window>, the first its present one.
+watch_window_size() { # <window>
+    size_log=$(mktemp -p "$XDG_RUNTIME_DIR")
+    xwininfo -id "$1" | awk '/Width:/ { w = $2 } /Height:/ { print w "x" $2 }' >"$size_log"
+    stdbuf -oL xev -id "$1" -event structure |
+        sed -un 's/.* width \([0-9]*\), height \([0-9]*\),.*/\1x\2/p' >>"$size_log" &
+}
+
+# The main window's sizes, one a line: as the program gave them on Wayland,
+# as the X server had them on X.
 window_sizes() {
+    if [[ $platform == xcb ]]; then
+        uniq "$size_log"
+        return
+    fi
     local surface
     surface=$(grep -o -m1 'new id xdg_surface@[0-9]*' "$protocol_log" | grep -o '[0-9]*$')
     grep -o -- "-> xdg_surface@$surface\.set_window_geometry([^)]*)" "$protocol_log" |

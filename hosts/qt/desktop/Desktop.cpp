@@ -2,6 +2,7 @@
 
 #include "hosts/qt/desktop/TitleBar.h"
 #include "hosts/qt/desktop/WindowStateKeeper.h"
+#include "hosts/qt/desktop/X11Desktop.h"
 #include "hosts/qt/desktop/XdgToplevel.h"
 
 #include <QGuiApplication>
@@ -100,6 +101,8 @@ int Desktop::fitMainWindow(QWidget& window, QSize client) const
     }
     window.setFixedSize(client.width(), clientTop + client.height());
     new WindowStateKeeper(&window, wayland_);
+    if (!wayland_)
+        keepOwnSizeWhenTiled(window);
     return clientTop;
 }
 
@@ -112,6 +115,7 @@ void Desktop::fitBox(QMessageBox& box, QWidget& owner) const
         // itself, and Qt 6.4's activation request there reads the surface of
         // whichever window last had the keyboard, the box's, gone by then.)
         QObject::connect(&box, &QDialog::finished, &owner, [&owner] { owner.activateWindow(); });
+        keepX11FocusOnBox(box);
         return;
     }
     if (ownTitleBar())

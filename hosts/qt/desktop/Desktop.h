@@ -12,21 +12,25 @@ namespace qthost {
 // the program's two windows, found once, and what each window needs there.
 //
 // clang-format off
-// | desktop    | title bars drawn by     | keyboard on the open box by | box over the window placed by |
-// |------------|-------------------------|-----------------------------|-------------------------------|
-// | X11 + WM   | the window manager      | the WM (a modal transient)  | the WM                        |
-// | X11, no WM | nothing                 | activating the window after | nothing                       |
-// | weston     | the program (TitleBar)  | showing the box anew        | weston, where it likes        |
-// | sway       | sway (xdg-decoration)   | showing the box anew        | sway                          |
-// | KWin       | KWin (xdg-decoration)   | showing the box anew        | KWin                          |
-// | mutter     | the program (TitleBar)  | showing the box anew        | mutter, once marked modal     |
+// | desktop    | title bars drawn by    | keyboard kept on the open box by  | box placed by        |
+// |------------|------------------------|-----------------------------------|----------------------|
+// | X11, no WM | nothing                | activating the window after it    | nothing              |
+// | X11 + a WM | the window manager     | the WM, or the program taking it  | the WM               |
+// |            |                        | back from the window (KWin, openbox) |                   |
+// | weston     | the program (TitleBar) | showing the box anew              | weston, anywhere     |
+// | sway       | sway (xdg-decoration)  | showing the box anew              | sway                 |
+// | KWin       | KWin (xdg-decoration)  | showing the box anew              | KWin                 |
+// | mutter     | the program (TitleBar) | showing the box anew              | mutter, marked modal |
+// Tiled, i3 stretches the window over the tile: it is shown anew, and floats.
 // clang-format on
 //
 // Why: where the compositor offers no xdg-decoration, Qt 6.4 draws its own
 // title bar with a maximise button that mutter grants even to a fixed window.
 // sway and mutter move the keyboard to the window behind an open box on a
 // click, and turn down or only flag a request to give it back, but give a
-// newly shown window the keyboard.  A fixed size is told to every
+// newly shown window the keyboard.  An X11 window manager may give the
+// keyboard to the window behind a modal box, and Qt then believes no window
+// active once the box closes (X11Desktop.h).  A fixed size is told to every
 // compositor as min == max, and a filling state is undone (WindowStateKeeper).
 class Desktop {
 public:
