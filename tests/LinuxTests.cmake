@@ -53,7 +53,7 @@ if(NOT PUNT_SANITIZE)
         "x11 kwin box-place box-return box-rounds maximise wmctrl fullscreen=obeyed edge corner"
         "x11 mutter box-place box-return box-rounds maximise wmctrl tile fullscreen edge corner"
         "x11 i3 box-place box-return box-rounds wmctrl tile=obeyed fullscreen=obeyed edge corner"
-        "x11 openbox box-place box-return box-rounds maximise wmctrl fullscreen edge corner")
+        "x11 openbox box-place box-edge box-return box-rounds maximise wmctrl fullscreen edge corner")
     set(wayland_tests)
     foreach(row IN LISTS desktop_actions)
         separate_arguments(row)

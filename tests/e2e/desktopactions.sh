@@ -11,7 +11,7 @@
 #
 # Usage: desktopactions.sh <program> <action>[=obeyed]...
 #   actions: frame edge corner maximise wmctrl tile fullscreen box-place box-drag box-focus
-#            box-return box-rounds close-button
+#            box-edge box-return box-rounds close-button
 #   (run inside scripts/wayland-session, or scripts/xvfb-session --wm=)
 set -euo pipefail
 source "$(dirname "$0")/drive.sh"
@@ -178,11 +178,19 @@ for row in "$@"; do
         ;;
     box-focus) # the window behind the box takes the keyboard, and the box wins it back
         open_box
-        eval "${ask[$WAYLAND_COMPOSITOR:$action]}"
+        eval "${ask[$desktop:$action]}"
         sleep 0.5
         keys Return
         wait_for_windows 1 && closed=yes || closed=no
         check "the box takes Return after the window behind took the keyboard" yes "$closed"
+        ;;
+    box-edge) # a click on the window's bottom edge, behind the box
+        open_box
+        xdotool mousemove $behind_x $bottom click 1 # just below the client area
+        sleep 0.5
+        keys Return
+        wait_for_windows 1 && closed=yes || closed=no
+        check "the box takes Return after a click on the window's edge" yes "$closed"
         ;;
     box-return | box-rounds)
         rounds=1 closed=0

@@ -13,6 +13,7 @@
 #include <xcb/xcb.h>
 
 #include <cstdint>
+#include <cstdlib>
 
 namespace qthost {
 
@@ -36,14 +37,26 @@ public:
         if (type != "xcb_generic_event_t" || !box_.isVisible())
             return false;
         const auto* event = static_cast<const xcb_generic_event_t*>(message);
-        if ((event->response_type & 0x7f) != XCB_FOCUS_IN)
-            return false;
-        const auto* focusIn = reinterpret_cast<const xcb_focus_in_event_t*>(event);
-        // The pointer's own focus events say nothing of the keyboard's.
-        if (focusIn->detail == XCB_NOTIFY_DETAIL_POINTER || focusIn->event == boxWindow())
-            return false;
-        if (blockedBy(focusIn->event))
-            giveFocusToBox();
+        switch (event->response_type & 0x7f) {
+        case XCB_FOCUS_IN: {
+            const auto* focusIn = reinterpret_cast<const xcb_focus_in_event_t*>(event);
+            // The pointer's own focus events say nothing of the keyboard's.
+            if (focusIn->detail != XCB_NOTIFY_DETAIL_POINTER && blockedBy(focusIn->event))
+                giveFocusToBox(currentTime());
+            break;
+        }
+        // A click on a blocked window's bottom edge: openbox gives the
+        // keyboard to no client then, and the box only loses it.
+        case XCB_FOCUS_OUT: {
+            const auto* focusOut = reinterpret_cast<const xcb_focus_out_event_t*>(event);
+            if (focusOut->event == boxWindow() && focusOut->detail != XCB_NOTIFY_DETAIL_POINTER &&
+                keyboardUnclaimed())
+                giveFocusToBox(currentTime());
+            break;
+        }
+        default:
+            break;
+        }
         return false; // Qt still hears of it
     }
 
@@ -54,19 +67,59 @@ private:
     // which the box blocks.
     bool blockedBy(xcb_window_t window) const
     {
+        if (window == boxWindow())
+            return false;
         for (const QWindow* shown : QGuiApplication::topLevelWindows())
             if (shown->handle() && static_cast<xcb_window_t>(shown->winId()) == window)
                 return true;
         return false;
     }
 
-    void giveFocusToBox()
+    // Whether no client has the keyboard: it is on nothing, the root, or the
+    // window manager's own check window (openbox puts it there).
+    bool keyboardUnclaimed() const
     {
-        // The time of the event that moved the focus here, which Qt keeps;
-        // a request older than the last focus change is ignored.
-        const auto time = static_cast<xcb_timestamp_t>(reinterpret_cast<std::uintptr_t>(
+        xcb_get_input_focus_reply_t* focus =
+            xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr);
+        if (!focus)
+            return false;
+        const xcb_window_t focused = focus->focus;
+        std::free(focus);
+        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data->root;
+        return focused == XCB_NONE || focused == XCB_INPUT_FOCUS_POINTER_ROOT || focused == root ||
+               focused == windowManagerCheck(root);
+    }
+
+    xcb_window_t windowManagerCheck(xcb_window_t root) const
+    {
+        static constexpr char name[] = "_NET_SUPPORTING_WM_CHECK";
+        xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
+            connection_, xcb_intern_atom(connection_, 1, sizeof name - 1, name), nullptr);
+        xcb_window_t check = XCB_NONE;
+        if (atom && atom->atom != XCB_NONE) {
+            xcb_get_property_reply_t* property = xcb_get_property_reply(
+                connection_,
+                xcb_get_property(connection_, 0, root, atom->atom, XCB_ATOM_WINDOW, 0, 1), nullptr);
+            if (property &&
+                xcb_get_property_value_length(property) == static_cast<int>(sizeof(xcb_window_t)))
+                check = *static_cast<xcb_window_t*>(xcb_get_property_value(property));
+            std::free(property);
+        }
+        std::free(atom);
+        return check;
+    }
+
+    // The time of the event Qt handled last; a focus request older than the
+    // last focus change is ignored.
+    static xcb_timestamp_t currentTime()
+    {
+        return static_cast<xcb_timestamp_t>(reinterpret_cast<std::uintptr_t>(
             QGuiApplication::platformNativeInterface()->nativeResourceForIntegration(
                 QByteArrayLiteral("apptime"))));
+    }
+
+    void giveFocusToBox(xcb_timestamp_t time)
+    {
         xcb_set_input_focus(connection_, XCB_INPUT_FOCUS_PARENT, boxWindow(), time);
         xcb_flush(connection_);
     }

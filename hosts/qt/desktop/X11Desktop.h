@@ -11,7 +11,9 @@ namespace qthost {
 // neither window, or reach the box while the window manager thinks the
 // blocked window active; when the box closes, no focus event then comes to
 // tell Qt its window is active again, and Qt believes none is: access keys
-// stop working.  Here the program moves the focus to the box itself, as
+// stop working.  openbox, on a click on the blocked window's bottom edge,
+// gives the focus to no client at all and tells the program's windows only
+// that the box lost it.  Here the program moves the focus to the box itself, as
 // the ICCCM lets a client with the focus move it among its own windows, so
 // the window manager and Qt agree on the box, and later on the window.
 // Does nothing off X11.
