@@ -72,7 +72,7 @@ private slots:
         qthost::registerFontSubstitutes();
         form_ = std::make_unique<qthost::MainWindow>(window::frmEuroDefinition);
         form_->show();
-        QApplication::setActiveWindow(form_.get());
+        form_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form_.get()));
     }
 
@@ -353,7 +353,7 @@ private slots:
     {
         qthost::MainWindow fresh(window::frmEuroDefinition);
         fresh.setWindowState(Qt::WindowFullScreen);
-        QTRY_COMPARE(fresh.windowState(), Qt::WindowNoState);
+        QVERIFY(QTest::qWaitFor([&] { return fresh.windowState() == Qt::WindowNoState; }));
         fresh.setWindowState(Qt::WindowFullScreen);
         QCOMPARE(fresh.windowState(), Qt::WindowFullScreen);
     }
@@ -361,10 +361,10 @@ private slots:
     // Before any key is pressed, Exit looks focused: its focus frame shows.
     void focusShowsFromTheStart()
     {
-        const auto backToForm = qScopeGuard([&] { QApplication::setActiveWindow(form_.get()); });
+        const auto backToForm = qScopeGuard([&] { form_->activateWindow(); });
         qthost::MainWindow fresh(window::frmEuroDefinition);
         fresh.show();
-        QApplication::setActiveWindow(&fresh);
+        fresh.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&fresh));
         QWidget* exit = requireControl(fresh, "cmdExit");
         const QImage focused = exit->grab().toImage();
