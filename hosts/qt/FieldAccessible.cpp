@@ -37,8 +37,6 @@ QAccessible::State FieldAccessible::state() const
     state.readOnly = field()->isReadOnly();
     state.selectable = true;
     state.selected = field()->hasSelectedText();
-    state.hasPopup = field()->contextMenuPolicy() != Qt::NoContextMenu &&
-                     field()->contextMenuPolicy() != Qt::PreventContextMenu;
     return state;
 }
 

@@ -115,7 +115,10 @@ returning_keyboard() { # <command> [arguments...]
     done
 }
 
-keyboard_focus='wl_keyboard@[0-9]*\.\(enter\|leave\)'
+# libwayland names objects interface@id in its debug log up to 1.22 and
+# interface#id from 1.23 on; every pattern here takes both.
+object_id='[@#][0-9]*'
+keyboard_focus="wl_keyboard$object_id"'\.\(enter\|leave\)'
 keyboard_moves() { grep -c "$keyboard_focus" "$protocol_log" || true; }
 has_keyboard() { [[ $(grep -o "$keyboard_focus" "$protocol_log" | tail -n1) == *enter ]]; }
 
@@ -145,8 +148,8 @@ windows_titled() {
     if [[ $platform == wayland ]]; then
         # A toplevel gets its title once, when it is made, and is destroyed when hidden.
         local made gone
-        made=$(grep -c "xdg_toplevel@[0-9]*\.set_title(\"${title//[\^\$]/}\")" "$protocol_log" || true)
-        gone=$(grep -c -- '-> xdg_toplevel@[0-9]*\.destroy()' "$protocol_log" || true)
+        made=$(grep -c "xdg_toplevel$object_id\.set_title(\"${title//[\^\$]/}\")" "$protocol_log" || true)
+        gone=$(grep -c -- "-> xdg_toplevel$object_id\.destroy()" "$protocol_log" || true)
         echo $((made - gone))
     else
         xdotool search --onlyvisible --name "$title" 2>/dev/null | wc -l
@@ -215,8 +218,8 @@ window_sizes() {
         return
     fi
     local surface
-    surface=$(grep -o -m1 'new id xdg_surface@[0-9]*' "$protocol_log" | grep -o '[0-9]*$')
-    grep -o -- "-> xdg_surface@$surface\.set_window_geometry([^)]*)" "$protocol_log" |
+    surface=$(grep -o -m1 "new id xdg_surface$object_id" "$protocol_log" | grep -o '[0-9]*$')
+    grep -o -- "-> xdg_surface[@#]$surface\.set_window_geometry([^)]*)" "$protocol_log" |
         sed 's/.*(\(.*\))/\1/; s/, /,/g' | cut -d, -f3,4 | tr , x
 }
 

@@ -14,6 +14,11 @@ import sys
 import tempfile
 import time
 
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi  # noqa: E402
+
 # Orca's own entry point refuses to start beside another Orca of this user
 # and writes its log through a buffer; this one writes each line at once.
 ORCA = """
@@ -27,15 +32,17 @@ orca.getSettingsManager().activate(sys.argv[2], {})
 sys.exit(orca.main())
 """
 
+# Orca speaks AT-SPI's name of the role, which AT-SPI 2.56 shortened to "button".
+BUTTON = Atspi.role_get_name(Atspi.Role.PUSH_BUTTON)
 RESULT = "126.973807842918"
 REFUSAL = ('The text "\u206812abc\u2069" is not a number: the letter "a" at position 3 cannot be'
            ' part of a number. Type digits with at most one point, for example 12.5 or -0.75.'
            ' Run-time error 13: Type mismatch.')
 EURO_FIELD = ["Euro here. text.", "Type an amount in euros; Alt+N converts it to punts."]
 PUNT_FIELD = ["Punt here. text.", "Type an amount in Irish pounds; Alt+O converts it to euros."]
-TO_EUROS = ["Convert punts to euros push button.",
+TO_EUROS = [f"Convert punts to euros {BUTTON}.",
             "Writes the punt amount, in euros, into the euro field."]
-EXIT = ["Exit push button.", "Ends the program."]
+EXIT = [f"Exit {BUTTON}.", "Ends the program."]
 TITLE = os.environ["PUNT_APP_TITLE"]  # set by ctest
 BACK_TO_PUNTS = [TITLE + " frame.", PUNT_FIELD[0], "12abc.", PUNT_FIELD[1]]
 ORCA_STEPS = [
@@ -46,9 +53,9 @@ ORCA_STEPS = [
     ("Tab to the empty punt field", ["Tab"], PUNT_FIELD),
     ("type 100", ["1", "0", "0"], []),
     ("Alt+O", ["alt+o"], [f"notification {RESULT} euros."]),
-    ("Tab to Clear", ["Tab"], ["Clear push button.", "Empties both fields."]),
+    ("Tab to Clear", ["Tab"], [f"Clear {BUTTON}.", "Empties both fields."]),
     ("Alt+N", ["alt+n"], ["notification 99.9999999999999 punts."]),
-    ("Tab to Convert euros", ["Tab"], ["Convert euros to punts push button.",
+    ("Tab to Convert euros", ["Tab"], [f"Convert euros to punts {BUTTON}.",
                                        "Writes the euro amount, in punts, into the punt field."]),
     ("Tab to Exit", ["Tab"], EXIT),
     ("Tab to Convert again", ["Tab"], TO_EUROS),
@@ -57,10 +64,10 @@ ORCA_STEPS = [
     ("Alt+C", ["alt+c"], ["Text unselected.", "notification Both fields are empty."]),
     ("Tab to the punt field", ["Tab"], PUNT_FIELD),
     ("type 12abc", list("12abc"), []),
-    ("Alt+O refused", ["alt+o"], ["alert " + TITLE + ".", "OK push button.", REFUSAL]),
-    ("where am I in the box", ["KP_Enter"], ["OK push button " + REFUSAL]),
+    ("Alt+O refused", ["alt+o"], ["alert " + TITLE + ".", f"OK {BUTTON}.", REFUSAL]),
+    ("where am I in the box", ["KP_Enter"], [f"OK {BUTTON} " + REFUSAL]),
     ("Enter closes the box", ["Return"], BACK_TO_PUNTS),
-    ("Alt+N on the empty euro field", ["alt+n"], ["alert " + TITLE + ".", "OK push button.",
+    ("Alt+N on the empty euro field", ["alt+n"], ["alert " + TITLE + ".", f"OK {BUTTON}.",
                                                   "Put a value into the currency box."]),
     ("Enter closes it", ["Return"], BACK_TO_PUNTS),
 ]

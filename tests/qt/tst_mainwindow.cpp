@@ -72,7 +72,7 @@ private slots:
         host_ = std::make_unique<qthost::QtHost>(window::program);
         window_ = &host_->window();
         window_->show();
-        QApplication::setActiveWindow(window_);
+        window_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window_));
     }
 
@@ -354,7 +354,7 @@ private slots:
         qthost::QtHost freshHost(window::program);
         qthost::MainWindow& fresh = freshHost.window();
         fresh.setWindowState(Qt::WindowFullScreen);
-        QTRY_COMPARE(fresh.windowState(), Qt::WindowNoState);
+        QVERIFY(QTest::qWaitFor([&] { return fresh.windowState() == Qt::WindowNoState; }));
         fresh.setWindowState(Qt::WindowFullScreen);
         QCOMPARE(fresh.windowState(), Qt::WindowFullScreen);
     }
@@ -362,11 +362,11 @@ private slots:
     // Before any key is pressed, Exit looks focused: its focus frame shows.
     void focusShowsFromTheStart()
     {
-        const auto backToWindow = qScopeGuard([&] { QApplication::setActiveWindow(window_); });
+        const auto backToWindow = qScopeGuard([&] { window_->activateWindow(); });
         qthost::QtHost freshHost(window::program);
         qthost::MainWindow& fresh = freshHost.window();
         fresh.show();
-        QApplication::setActiveWindow(&fresh);
+        fresh.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&fresh));
         QWidget* exit = requireControl(fresh, "cmdExit");
         const QImage focused = exit->grab().toImage();
