@@ -87,7 +87,7 @@ if(NOT PUNT_SANITIZE)
             list(APPEND wayland_tests wayland_${state}_${target})
         endforeach()
     endforeach()
-    set_tests_properties(${wayland_tests} PROPERTIES TIMEOUT 120)
+    set_tests_properties(${wayland_tests} PROPERTIES TIMEOUT 240)
 endif()
 
 # The real program through the accessibility bus, as a screen reader uses it,
