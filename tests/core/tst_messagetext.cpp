@@ -61,8 +61,9 @@ TEST_CASE("the first character is named for a sentence")
     }
 }
 
-// The words of each message put together from parts, pinned once.
-TEST_CASE("every message that is put together reads as written")
+// The words of each message put together from parts, and of the one the
+// user meets first, pinned once.
+TEST_CASE("the messages read as written")
 {
     using Reason = runtime::NumberStop::Reason;
     namespace messages = runtime::messages;
@@ -83,6 +84,7 @@ TEST_CASE("every message that is put together reads as written")
         {"blanks only",                  messages::notANumber(u" \t", {Reason::NoDigits, 2}), "The text \"\u2068 <U+0009>\u2069\" is not a number: it has no digits." + typeDigits},
         {"an incomplete exponent",       messages::notANumber(u"1e", {Reason::Incomplete, 2}), "The text \"\u20681e\u2069\" is not a number: it ends before the number is complete." + typeDigits},
         {"no such field",                messages::noSuchField("cmdFirst"), "The window has no field named cmdFirst."},
+        {"an empty field",               std::u16string(messages::emptyField), "Put a value into the currency box"},
         {"a failed start",               runtime::widenAscii(messages::startFailed(messages::missingPicture("background"))), "The program could not start: the program's resources have no picture named background."},
         // clang-format on
     };
