@@ -206,8 +206,10 @@ use_every_path() { # <pid>
 watch_window_size() { # <window>
     size_log=$(mktemp -p "$XDG_RUNTIME_DIR")
     xwininfo -id "$1" | awk '/Width:/ { w = $2 } /Height:/ { print w "x" $2 }' >"$size_log"
-    stdbuf -oL xev -id "$1" -event structure |
-        sed -un 's/.* width \([0-9]*\), height \([0-9]*\),.*/\1x\2/p' >>"$size_log" &
+    # Writing only to the log, so that a test runner waiting for the test's
+    # output to end does not wait for it (it ends with the X display).
+    (stdbuf -oL xev -id "$1" -event structure |
+        sed -un 's/.* width \([0-9]*\), height \([0-9]*\),.*/\1x\2/p' >>"$size_log") >/dev/null 2>&1 &
 }
 
 # The main window's sizes, one a line: as the program gave them on Wayland,
