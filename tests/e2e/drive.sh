@@ -68,7 +68,7 @@ focus_window() { # <pid>
     # Weston gives a new window the keyboard; on X a window manager is asked
     # to activate it, an X display without one is told where the focus goes.
     if [[ $platform == xcb ]]; then
-        window=$(xdotool search --onlyvisible --name "$title" | head -n1)
+        window=$(titled_x11_windows | head -n1)
         if [[ -n ${X11_WM-} ]]; then xdotool windowactivate --sync "$window"; else xdotool windowfocus --sync "$window"; fi
         watch_window_size "$window"
     fi
@@ -152,8 +152,18 @@ windows_titled() {
         gone=$(grep -c -- "-> xdg_toplevel$object_id\.destroy()" "$protocol_log" || true)
         echo $((made - gone))
     else
-        xdotool search --onlyvisible --name "$title" 2>/dev/null | wc -l
+        titled_x11_windows | wc -l
     fi
+}
+
+# The shown X windows with the program's title; under a window manager only
+# those it manages (WM_STATE): mutter 48 titles its frames as their clients.
+titled_x11_windows() {
+    local window
+    for window in $(xdotool search --onlyvisible --name "$title" 2>/dev/null); do
+        [[ -z ${X11_WM-} ]] || xprop -id "$window" WM_STATE 2>/dev/null | grep -q 'window state' || continue
+        echo "$window"
+    done
 }
 
 # Succeeds once exactly <count> windows carry the title, within 5 seconds.
