@@ -150,8 +150,9 @@ protected:
 private:
     void showAgainIfStretched()
     {
-        constexpr Qt::WindowStates filling = Qt::WindowMaximized | Qt::WindowFullScreen;
-        if (!window_.isVisible() || window_.windowState() & filling ||
+        // Fullscreen is undone elsewhere; a tile, which i3 4.24 calls
+        // maximised, is not.
+        if (!window_.isVisible() || window_.windowState() & Qt::WindowFullScreen ||
             window_.size() == window_.minimumSize() ||
             window_.minimumSize() != window_.maximumSize())
             return;
