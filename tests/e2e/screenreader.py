@@ -27,8 +27,10 @@ from orca import debug
 debug.debugLevel = debug.LEVEL_ALL
 debug.eventDebugLevel = debug.LEVEL_OFF
 debug.debugFile = open(sys.argv[1], "w", buffering=1)
-from orca import orca
-orca.getSettingsManager().activate(sys.argv[2], {})
+from orca import orca, settings_manager
+# Orca 48 names the accessor get_manager, Orca 43 getManager.
+manager = getattr(settings_manager, "get_manager", None) or settings_manager.getManager
+manager().activate(sys.argv[2], {})
 sys.exit(orca.main())
 """
 
