@@ -106,8 +106,16 @@ set_tests_properties(screenreader_orca PROPERTIES TIMEOUT 300)
 # The desktop entry and the metainfo pass their validators.
 add_test(NAME desktop_entry_valid
     COMMAND desktop-file-validate ${PROJECT_BINARY_DIR}/assets/${PUNT_APP_ID}.desktop)
+# AppStream 1.0 fails a component for having no home page, and this
+# program has none; every other finding still fails.
+execute_process(COMMAND appstreamcli --version OUTPUT_VARIABLE appstream_version ERROR_QUIET)
+set(no_home_page "")
+if(appstream_version MATCHES "([0-9]+)\\.[0-9]" AND CMAKE_MATCH_1 GREATER_EQUAL 1)
+    set(no_home_page --override=url-homepage-missing=info)
+endif()
 add_test(NAME metainfo_valid
-    COMMAND appstreamcli validate --no-net ${PROJECT_BINARY_DIR}/assets/${PUNT_APP_ID}.metainfo.xml)
+    COMMAND appstreamcli validate --no-net ${no_home_page}
+            ${PROJECT_BINARY_DIR}/assets/${PUNT_APP_ID}.metainfo.xml)
 
 # The committed picture is exactly what its generator renders.
 add_test(NAME background_reproducible
