@@ -18,6 +18,7 @@ import gi
 
 gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi  # noqa: E402
+from orca import orca_platform  # noqa: E402
 
 # Orca's own entry point refuses to start beside another Orca of this user
 # and writes its log through a buffer; this one writes each line at once.
@@ -36,38 +37,56 @@ sys.exit(orca.main())
 
 # Orca speaks AT-SPI's name of the role, which AT-SPI 2.56 shortened to "button".
 BUTTON = Atspi.role_get_name(Atspi.Role.PUSH_BUTTON)
+# Orca 48 says a field's name after its label, a notification's kind apart
+# from its words, and a window's title without the stop and at times
+# without its role; where-am-I on the box's OK it adds "r", its reading of
+# Enter, the key Qt names for the default button.  Either of a pair will do.
+ORCA_48 = int(orca_platform.version.split(".")[0]) >= 48
+TITLE = os.environ["PUNT_APP_TITLE"]  # set by ctest
+WINDOW = (TITLE + " frame", TITLE) if ORCA_48 else TITLE + " frame."
 RESULT = "126.973807842918"
 REFUSAL = ('The text "\u206812abc\u2069" is not a number: the letter "a" at position 3 cannot be'
            ' part of a number. Type digits with at most one point, for example 12.5 or -0.75.'
            ' Run-time error 13: Type mismatch.')
-EURO_FIELD = ["Euro here. text.", "Type an amount in euros; Alt+N converts it to punts."]
-PUNT_FIELD = ["Punt here. text.", "Type an amount in Irish pounds; Alt+O converts it to euros."]
+
+
+def field(label, name):
+    return f"{label} {name} text." if ORCA_48 else f"{label} text."
+
+
+def notification(words):
+    return ["notification", words] if ORCA_48 else [f"notification {words}."]
+
+
+EURO_FIELD = [field("Euro here.", "Amount in euros"), "Type an amount in euros; Alt+N converts it to punts."]
+PUNT_FIELD = [field("Punt here.", "Amount in punts"),
+              "Type an amount in Irish pounds; Alt+O converts it to euros."]
 TO_EUROS = [f"Convert punts to euros {BUTTON}.",
             "Writes the punt amount, in euros, into the euro field."]
 EXIT = [f"Exit {BUTTON}.", "Ends the program."]
-TITLE = os.environ["PUNT_APP_TITLE"]  # set by ctest
-BACK_TO_PUNTS = [TITLE + " frame.", PUNT_FIELD[0], "12abc.", PUNT_FIELD[1]]
+BACK_TO_PUNTS = [WINDOW, PUNT_FIELD[0], "12abc.", PUNT_FIELD[1]]
 ORCA_STEPS = [
     # name, keys, everything said, in order, but the keys' own names
-    ("start", [], [TITLE + " frame."] + EXIT),
+    ("start", [], [WINDOW] + EXIT),
     ("Tab to Convert", ["Tab"], TO_EUROS),
     ("Tab to the empty euro field", ["Tab"], EURO_FIELD),
     ("Tab to the empty punt field", ["Tab"], PUNT_FIELD),
     ("type 100", ["1", "0", "0"], []),
-    ("Alt+O", ["alt+o"], [f"notification {RESULT} euros."]),
+    ("Alt+O", ["alt+o"], notification(f"{RESULT} euros")),
     ("Tab to Clear", ["Tab"], [f"Clear {BUTTON}.", "Empties both fields."]),
-    ("Alt+N", ["alt+n"], ["notification 99.9999999999999 punts."]),
+    ("Alt+N", ["alt+n"], notification("99.9999999999999 punts")),
     ("Tab to Convert euros", ["Tab"], [f"Convert euros to punts {BUTTON}.",
                                        "Writes the euro amount, in punts, into the punt field."]),
     ("Tab to Exit", ["Tab"], EXIT),
     ("Tab to Convert again", ["Tab"], TO_EUROS),
     ("Tab to the filled euro field", ["Tab"], [EURO_FIELD[0], f"{RESULT} selected.",
                                                EURO_FIELD[1]]),
-    ("Alt+C", ["alt+c"], ["Text unselected.", "notification Both fields are empty."]),
+    ("Alt+C", ["alt+c"], ([] if ORCA_48 else ["Text unselected."]) + notification("Both fields are empty")),
     ("Tab to the punt field", ["Tab"], PUNT_FIELD),
     ("type 12abc", list("12abc"), []),
     ("Alt+O refused", ["alt+o"], ["alert " + TITLE + ".", f"OK {BUTTON}.", REFUSAL]),
-    ("where am I in the box", ["KP_Enter"], [f"OK {BUTTON} " + REFUSAL]),
+    ("where am I in the box", ["KP_Enter"],
+     [f"OK {BUTTON}.", "r.", REFUSAL] if ORCA_48 else [f"OK {BUTTON} " + REFUSAL]),
     ("Enter closes the box", ["Return"], BACK_TO_PUNTS),
     ("Alt+N on the empty euro field", ["alt+n"], ["alert " + TITLE + ".", f"OK {BUTTON}.",
                                                   "Put a value into the currency box."]),
@@ -142,8 +161,10 @@ def main():
             if keys:
                 subprocess.run(["xdotool", "key", "--delay", "150"] + keys, env=env, check=True)
             said = log.new_speech(wanted)
-            failures += said != wanted
-            if said != wanted:
+            heard = len(said) == len(wanted) and all(
+                s == w or isinstance(w, tuple) and s in w for s, w in zip(said, wanted))
+            failures += not heard
+            if not heard:
                 print(f"FAILED: {name}: expected {wanted}, said {said}")
             else:
                 print(f"ok: {name}" + (f": said {said}" if printing else ""))
