@@ -54,8 +54,8 @@ enum class Sizing {
 // How a control looks beyond its font; an unset colour is the platform's
 // usual one for the kind of control.
 struct ControlLook {
-    std::optional<Rgb> textColour;
-    std::optional<Rgb> backColour; // unset on a label: transparent
+    std::optional<Rgb> textColour{};
+    std::optional<Rgb> backColour{}; // unset on a label: transparent
     bool sunkenBorder = false;
     bool wordWrap = false;
     Sizing sizing = Sizing::Stored;
