@@ -1,5 +1,6 @@
 #include "QtHost.h"
 
+#include "hosts/qt/BoxButtonAccessible.h"
 #include "hosts/qt/QtResources.h"
 #include "hosts/qt/QtText.h"
 #include "hosts/qt/desktop/Desktop.h"
@@ -7,6 +8,7 @@
 #include "runtime/WindowContract.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QEvent>
 #include <QIcon>
@@ -14,6 +16,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QStyleFactory>
 #include <QTimer>
 #include <QWidget>
@@ -71,6 +74,14 @@ void letScreenReadersRepeat(QMessageBox& box)
         label->setBuddy(ok);
 }
 
+QAccessibleInterface* boxButtonAccessible(const QString& /*className*/, QObject* object)
+{
+    auto* button = qobject_cast<QPushButton*>(object);
+    if (button && qobject_cast<QMessageBox*>(button->window()))
+        return new BoxButtonAccessible(button);
+    return nullptr;
+}
+
 } // namespace
 
 QtHost::QtHost(const runtime::ProgramDescriptor& program)
@@ -80,7 +91,8 @@ QtHost::QtHost(const runtime::ProgramDescriptor& program)
         return qobject_cast<QLineEdit*>(window_.control(name));
     })
 {
-    iconResourceFiles(program.icon); // a missing icon fails here, not later
+    QAccessible::installFactory(boxButtonAccessible); // installed once however often called
+    iconResourceFiles(program.icon);                  // a missing icon fails here, not later
     // Nothing shows the icon in the first frame, and reading its images
     // loads the image plugins and decodes three PNG files, so it comes after.
     // The application takes it too, for the message box.

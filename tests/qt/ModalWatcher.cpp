@@ -1,6 +1,7 @@
 #include "ModalWatcher.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QTest>
 
@@ -12,6 +13,20 @@ ModalWatcher::ModalWatcher()
     timer_.start(10);
 }
 
+namespace {
+
+QStringList okKeys(QAbstractButton* ok)
+{
+    QAccessibleInterface* button = QAccessible::queryAccessibleInterface(ok);
+    QStringList keys(button->text(QAccessible::Accelerator));
+    for (const QString& action : button->actionInterface()->actionNames())
+        keys << button->actionInterface()->keyBindingsForAction(action);
+    keys.removeAll(QString());
+    return keys;
+}
+
+} // namespace
+
 void ModalWatcher::poll()
 {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -22,10 +37,14 @@ void ModalWatcher::poll()
     const bool plainButtons = std::none_of(buttons.begin(), buttons.end(), [](const auto* button) {
         return !button->icon().isNull();
     });
-    seen << SeenBox{box->text(), box->windowTitle(), box->icon(), int(buttons.size()),
+    seen << SeenBox{box->text(),
+                    box->windowTitle(),
+                    box->icon(),
+                    int(buttons.size()),
                     box->isModal() && box->textFormat() == Qt::PlainText && plainButtons &&
                         buttons.size() == 1 &&
-                        box->standardButton(buttons.front()) == QMessageBox::Ok};
+                        box->standardButton(buttons.front()) == QMessageBox::Ok,
+                    okKeys(box->button(QMessageBox::Ok))};
 
     QTest::keyClick(box, Qt::Key_Return);
 }

@@ -18,6 +18,8 @@ public:
         int buttonCount = 0;
         // Modal, its text plain, OK its one button, and no button icons.
         bool plainOkBox = false;
+        // Every key a screen reader is told of for OK.
+        QStringList okKeys;
     };
 
     ModalWatcher();

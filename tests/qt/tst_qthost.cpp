@@ -144,6 +144,16 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return !shown_.window().isVisible(); }));
     }
 
+    // Enter presses the box's OK, but is no access key of it: a screen
+    // reader that reads a key as a mnemonic would say a stray letter.
+    void boxButtonNamesNoKey()
+    {
+        ModalWatcher watcher;
+        QTest::mouseClick(control(cmdConvertEuroToPunt), Qt::LeftButton);
+        QCOMPARE(watcher.seen.size(), 1);
+        QCOMPARE(watcher.seen.front().okKeys, QStringList());
+    }
+
     void accessKeysWorkRightAfterTheBox()
     {
         ModalWatcher watcher;
