@@ -17,7 +17,9 @@ namespace {
 
 QStringList okKeys(QAbstractButton* ok)
 {
-    QAccessibleInterface* button = QAccessible::queryAccessibleInterface(ok);
+    QAccessibleInterface* button = ok ? QAccessible::queryAccessibleInterface(ok) : nullptr;
+    if (!button)
+        return {};
     QStringList keys(button->text(QAccessible::Accelerator));
     for (const QString& action : button->actionInterface()->actionNames())
         keys << button->actionInterface()->keyBindingsForAction(action);
