@@ -17,7 +17,7 @@ namespace {
 
 QStringList okKeys(QAbstractButton* ok)
 {
-    QAccessibleInterface* button = ok ? QAccessible::queryAccessibleInterface(ok) : nullptr;
+    QAccessibleInterface* button = QAccessible::queryAccessibleInterface(ok); // null for no OK
     if (!button)
         return {};
     QStringList keys(button->text(QAccessible::Accelerator));
@@ -39,14 +39,11 @@ void ModalWatcher::poll()
     const bool plainButtons = std::none_of(buttons.begin(), buttons.end(), [](const auto* button) {
         return !button->icon().isNull();
     });
-    seen << SeenBox{box->text(),
-                    box->windowTitle(),
-                    box->icon(),
-                    int(buttons.size()),
-                    box->isModal() && box->textFormat() == Qt::PlainText && plainButtons &&
-                        buttons.size() == 1 &&
-                        box->standardButton(buttons.front()) == QMessageBox::Ok,
-                    okKeys(box->button(QMessageBox::Ok))};
+    const bool plainOkBox = box->isModal() && box->textFormat() == Qt::PlainText && plainButtons &&
+                            buttons.size() == 1 &&
+                            box->standardButton(buttons.front()) == QMessageBox::Ok;
+    seen << SeenBox{box->text(),         box->windowTitle(), box->icon(),
+                    int(buttons.size()), plainOkBox,         okKeys(box->button(QMessageBox::Ok))};
 
     QTest::keyClick(box, Qt::Key_Return);
 }
